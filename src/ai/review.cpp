@@ -1,0 +1,6 @@
+#include "ai/computer_player.h"
+
+namespace tomaruk {
+// Stub.
+void ComputerPlayer::ReviewDecision() {}
+}  // namespace tomaruk

@@ -1,0 +1,40 @@
+#pragma once
+#include <functional>
+#include "ai/computer_player.h"
+#include "flow/host.h"
+#include "game/state.h"
+
+namespace tomaruk {
+
+// Counts kept by headless runs and tests.
+struct FlowStats {
+  long illegalComputerPlays = 0;
+};
+
+// The game's flow over one Game: title, games, deals, turns, human input.
+class GameFlow {
+ public:
+  GameFlow(Game& game, Pacer& pacer) : g(game), pacer(pacer), ai(game) {}
+  // Runs one turn of seat Turn.
+  void PlayTurn();
+  // Plays one deal from NewDeal to EndOfDeal.
+  void PlayDeal();
+  // Plays deals until GameOver.
+  void PlayGame();
+  // Title screen: waits for a click inside the client area.
+  void TitleScreen();
+  // Start-up's endless cycle of title and games (ends by QuitRequested).
+  void RunForever();
+
+  // When true, seat 1 is played by the computer too (headless runs).
+  bool humanIsComputer = false;
+  // Draws the title frame; set by the window's view.
+  std::function<void()> drawTitle;
+
+  Game& g;
+  Pacer& pacer;
+  ComputerPlayer ai;
+  FlowStats stats;
+};
+
+}  // namespace tomaruk

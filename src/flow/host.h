@@ -1,0 +1,67 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace tomaruk {
+
+// Raised from our own code (never inside a Qt handler) when the window is
+// closed or Escape is pressed; main catches it and returns 0.
+struct QuitRequested {};
+
+struct Point {
+  int x = 0, y = 0;
+};
+
+// Everything the game asks of the platform.
+class Host {
+ public:
+  virtual ~Host() = default;
+  // Lets pending window messages run; throws QuitRequested once closing.
+  virtual void PumpMessages() = 0;
+  // Monotonic milliseconds.
+  virtual uint32_t Millis() = 0;
+  virtual void Sleep1() = 0;
+  // Left button: down now, or pressed since the last query.
+  virtual bool LeftButtonState() = 0;
+  // Cursor in client coordinates.
+  virtual Point Cursor() = 0;
+  // Modal message box with the application's title and an OK button.
+  virtual void MessageBox(const std::string& text) = 0;
+  virtual void SetOptionsMenuEnabled(bool enabled) = 0;
+};
+
+// Input polling and frame timing, written once over a Host.
+class Pacer {
+ public:
+  explicit Pacer(Host& host) : host_(host) {}
+  Host& host() { return host_; }
+  // Returns after more than ms milliseconds, pumping messages meanwhile.
+  void Wait(int32_t ms);
+  // True once per press of the key (only the left button, key 1, is used).
+  bool KeyPressed(int vk);
+  // Reads the button's pending state once and discards it.
+  void DiscardPendingPress();
+  // One animation frame: start the clock, draw (and present), then wait out
+  // the rest of 40 ms.
+  template <class Draw>
+  void PacedFrame(Draw draw) {
+    FrameStart = host_.Millis();
+    draw();
+    FrameEnd = host_.Millis();
+    FrameTime = static_cast<int32_t>(FrameEnd - FrameStart);
+    if (FrameTime < 40) Wait(40 - FrameTime);
+  }
+  uint32_t FrameStart = 0, FrameEnd = 0;
+  int32_t FrameTime = 0;
+  int16_t KeyLatch[111] = {};
+
+ private:
+  Host& host_;
+};
+
+// Whether rectangle 1 touches rectangle 2 (edges inclusive).
+inline bool RectHit(int x1, int y1, int w1, int h1, int x2, int y2, int w2, int h2) {
+  return x1 + w1 >= x2 && x1 <= x2 + w2 && y1 <= y2 + h2 && y1 + h1 >= y2;
+}
+
+}  // namespace tomaruk

@@ -1,0 +1,140 @@
+#include <set>
+
+#include "game/state.h"
+
+namespace tomaruk {
+
+void BuildCardTable(Game& g) {
+  g.CardInfo[0] = {0, 0};
+  for (int c = 1; c <= kCardCount; ++c) {
+    CardInfoEntry& e = g.CardInfo[c];
+    if (c <= 84) {
+      e.Rank = static_cast<uint8_t>(3 + (c - 1) / 12);
+      e.Suit = static_cast<uint8_t>(1 + ((c - 1) / 3) % 4);
+    } else if (c <= 88) {
+      e.Rank = 10;
+      e.Suit = c <= 86 ? 2 : 3;  // only red 10s
+    } else if (c <= 112) {
+      e.Rank = static_cast<uint8_t>(11 + (c - 89) / 8);
+      e.Suit = static_cast<uint8_t>(1 + ((c - 89) / 2) % 4);
+    } else if (c <= 136) {
+      e.Rank = static_cast<uint8_t>(14 + (c - 113) / 12);
+      e.Suit = static_cast<uint8_t>(1 + ((c - 113) / 3) % 4);
+    } else {
+      e.Rank = 16;
+      e.Suit = 0;
+    }
+  }
+}
+
+void SortHand(Game& g, int seat) {
+  auto& hand = g.Seat[seat].Hand;
+  const int n = std::min<int>(g.Options.InitialLine, kHandSlots - 1);
+  for (int i = 1; i <= n; ++i)
+    if (hand[i] == 0) hand[i] = 255;
+  for (int i = 1; i <= n; ++i) {
+    int best = i;
+    for (int j = i + 1; j <= n; ++j)
+      if (hand[j] < hand[best]) best = j;
+    std::swap(hand[i], hand[best]);
+  }
+  for (int i = 1; i <= n; ++i)
+    if (hand[i] == 255) hand[i] = 0;
+}
+
+int NextSeat(const Game& g, int s) {
+  const int n = g.Options.SeatCount;
+  return ((s - 1 + g.Direction + n) % n + n) % n + 1;
+}
+
+namespace {
+// Splits UTF-8 text into characters.
+std::vector<std::string> Chars(const std::string& s) {
+  std::vector<std::string> out;
+  for (size_t i = 0; i < s.size();) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    size_t len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
+    out.push_back(s.substr(i, len));
+    i += len;
+  }
+  return out;
+}
+int Bytes(const std::string& ch) { return ch.size() == 1 ? 1 : 2; }
+}  // namespace
+
+int SjisLength(const std::string& utf8) {
+  int n = 0;
+  for (const auto& ch : Chars(utf8)) n += Bytes(ch);
+  return n;
+}
+
+std::string SjisLeft(const std::string& utf8, int bytes) {
+  std::string out;
+  int n = 0;
+  for (const auto& ch : Chars(utf8)) {
+    if (n + Bytes(ch) > bytes) break;
+    n += Bytes(ch);
+    out += ch;
+  }
+  return out;
+}
+
+std::string SjisRight(const std::string& utf8, int bytes) {
+  auto chars = Chars(utf8);
+  std::string out;
+  int n = 0;
+  for (auto it = chars.rbegin(); it != chars.rend(); ++it) {
+    if (n + Bytes(*it) > bytes) break;
+    n += Bytes(*it);
+    out = *it + out;
+  }
+  return out;
+}
+
+std::string CheckConservation(const Game& g) {
+  std::array<int, kCardCount + 1> seen{};
+  std::array<uint8_t, kCardCount + 1> where{};
+  std::string err;
+  auto note = [&](int code, uint8_t place, const char* pile) {
+    if (code < 1 || code > kCardCount) {
+      err += std::string("bad code in ") + pile + "; ";
+      return;
+    }
+    ++seen[code];
+    where[code] = place;
+  };
+  for (int s = 1; s <= kMaxSeats; ++s) {
+    const SeatRecord& seat = g.Seat[s];
+    const bool holds = s <= g.Options.SeatCount && !IsOut(seat.Status);
+    for (int i = 1; i < kHandSlots; ++i) {
+      const int c = seat.Hand[i];
+      if (c == 0) continue;
+      if (!holds || i > seat.CardCount) {
+        err += "seat " + std::to_string(s) + " slot " + std::to_string(i) + " holds a stray card; ";
+        continue;
+      }
+      note(c, static_cast<uint8_t>(s), "hand");
+    }
+    if (holds)
+      for (int i = 1; i <= seat.CardCount && i < kHandSlots; ++i)
+        if (seat.Hand[i] == 0) err += "seat " + std::to_string(s) + " has an empty slot in its hand; ";
+  }
+  if (g.StockCount < 0 || g.StockCount > kCardCount || g.DiscardCount < 0 || g.DiscardCount > kCardCount ||
+      g.TrickCount < 0 || g.TrickCount > kCardCount || g.Table.Count < 0 || g.Table.Count > 15)
+    return "pile count out of range";
+  for (int i = 1; i <= g.StockCount; ++i) note(g.Stock[i], kInStock, "stock");
+  for (int i = 1; i <= g.DiscardCount; ++i) note(g.DiscardPile[i], kInDiscard, "discard pile");
+  for (int i = 1; i <= g.TrickCount; ++i) note(g.TrickPile[i], kOnTable, "trick pile");
+  for (int i = 1; i <= g.Table.Count; ++i) note(g.Table.Cards[i], kOnTable, "table");
+  for (int c = 1; c <= kCardCount; ++c) {
+    if (seen[c] != 1) {
+      err += "card " + std::to_string(c) + " seen " + std::to_string(seen[c]) + " times; ";
+    } else if (g.CardPlace[c] != where[c]) {
+      err += "card " + std::to_string(c) + " CardPlace " + std::to_string(g.CardPlace[c]) + " but found in " +
+             std::to_string(where[c]) + "; ";
+    }
+  }
+  return err;
+}
+
+}  // namespace tomaruk

@@ -1,0 +1,170 @@
+#include "game/deal.h"
+
+#include <cmath>
+
+namespace tomaruk {
+
+void NewDeal(Game& g) {
+  // Every pile, CardPlace and the table start empty.
+  g.CardPlace.fill(0);
+  g.Stock.fill(0);
+  g.DiscardPile.fill(0);
+  g.TrickPile.fill(0);
+  g.TrickX.fill(0);
+  g.TrickY.fill(0);
+  g.DiscardCount = 0;
+  g.TrickCount = 0;
+  g.Table = TableRecord{};
+  g.Table.StairKey = 0;
+  g.SeatsInPlay = g.Options.SeatCount;
+  g.Line = g.Options.InitialLine;
+  if (g.NextStarter > 0) {
+    g.Turn = g.NextStarter;
+  } else {
+    g.Turn = static_cast<int>(std::floor(g.Rng.Next() * g.Options.SeatCount + 1));
+  }
+  g.LeadSeat = g.Turn;
+  g.NextStarter = 0;
+  g.Revolution = 1;
+  g.TempRevolution = 1;
+  g.Direction = 1;
+  g.TurnCounter = 0;
+  g.DealStart = true;
+  g.StockCount = kCardCount;
+  for (int k = 1; k <= kCardCount; ++k) {
+    g.Stock[k] = static_cast<uint8_t>(k);
+    g.CardPlace[k] = kInStock;
+  }
+  for (int i = 0; i < 1000; ++i) {
+    const int a = g.Rng.Choice(kCardCount);
+    const int b = g.Rng.Choice(kCardCount);
+    std::swap(g.Stock[a], g.Stock[b]);
+  }
+  g.View->RenderTable(0, true, true);
+  // A seat still playing at the end of the last deal must not carry its old
+  // cards into this one: empty every slot and selection of every seat.
+  for (int s = 1; s <= kMaxSeats; ++s) {
+    SeatRecord& seat = g.Seat[s];
+    seat.Hand.fill(0);
+    seat.Selected.fill(false);
+    if (s <= g.Options.SeatCount) {
+      seat.CardCount = 0;
+      seat.Kills = 0;
+      seat.Status = kPlaying;
+      seat.FinishKey = 0;
+    }
+  }
+  for (int round = 0; round < g.Options.InitialLine / 2; ++round) {
+    for (int s = 1; s <= g.Options.SeatCount; ++s) {
+      DrawFromStock(g, s, true);
+      g.View->DealtCard();
+    }
+  }
+  DrawFromStock(g, g.LeadSeat, true);
+  for (int s = 1; s <= g.Options.SeatCount; ++s) SortHand(g, s);
+  g.Table.StairKey = 255;
+  g.Table.SuitLock = false;
+  g.Table.ParityLock = false;
+  // Opening card: 8s and 5s that would clear or skip, and K, A, 2 and jokers
+  // never stay on the table.
+  for (;;) {
+    if (g.StockCount == 0) break;
+    const int c = g.Stock[g.StockCount];
+    g.Table.Cards[1] = static_cast<uint8_t>(c);
+    g.CardPlace[c] = kOnTable;
+    g.Stock[g.StockCount] = 0;
+    --g.StockCount;
+    g.Table.Count = 1;
+    const int r = g.RankOf(c);
+    if ((r == 8 && g.Options.Flag8 == 255) || (r == 5 && g.Options.Flag5 == 255) || r > 12) {
+      ClearTable(g);
+      if (g.StockCount == 0) ReshuffleDiscard(g);
+      continue;
+    }
+    break;
+  }
+  if (g.Table.Count == 1) {
+    const int c = g.Table.Cards[1];
+    const int r = g.RankOf(c);
+    if (On(g.Options.Flag7) && r == 7 && IsBlack(g, c)) --g.Line;
+    if (On(g.Options.FlagJ) && r == 11) g.TempRevolution = -g.TempRevolution;
+    if (On(g.Options.FlagQ) && r == 12) g.Direction = -g.Direction;
+    // A joker or a card of the same rank on top of the stock joins it.
+    if (g.StockCount > 0) {
+      const int c2 = g.Stock[g.StockCount];
+      if (IsJoker(c2) || g.RankOf(c2) == r) {
+        g.Table.Cards[2] = static_cast<uint8_t>(c2);
+        g.Table.Count = 2;
+        g.CardPlace[c2] = kOnTable;
+        g.Stock[g.StockCount] = 0;
+        --g.StockCount;
+        if (On(g.Options.Flag7) && g.RankOf(c2) == 7 && IsBlack(g, c2)) --g.Line;
+        if (g.StockCount == 0) ReshuffleDiscard(g);
+      }
+    }
+  }
+  if (g.Table.Count == 2 && g.Table.Cards[2] < g.Table.Cards[1]) std::swap(g.Table.Cards[1], g.Table.Cards[2]);
+  const int n = g.Table.Count;
+  for (int i = 1; i <= n; ++i) {
+    g.Table.X[i] = static_cast<int16_t>(std::nearbyint((i - (n + 1) / 2.0) * 16 + kScreenWidth / 2 + 16));
+    g.Table.Y[i] = static_cast<int16_t>(kScreenHeight / 2 - 48);
+  }
+}
+
+void DrawFromStock(Game& g, int seat, bool dealing) {
+  if (g.StockCount == 0) ReshuffleDiscard(g);
+  if (g.StockCount == 0) return;  // nothing left anywhere to draw
+  SeatRecord& rec = g.Seat[seat];
+  if (rec.CardCount >= kHandSlots - 1) return;
+  if (!dealing) g.View->AnimateDraw(seat);
+  ++rec.CardCount;
+  const int c = g.Stock[g.StockCount];
+  rec.Hand[rec.CardCount] = static_cast<uint8_t>(c);
+  g.CardPlace[c] = static_cast<uint8_t>(seat);
+  g.Stock[g.StockCount] = 0;
+  --g.StockCount;
+  if (g.StockCount == 0) ReshuffleDiscard(g);
+}
+
+void ReshuffleDiscard(Game& g) {
+  const int n = g.DiscardCount;
+  if (n == 0) return;
+  for (int i = 0; i < 1000; ++i) {
+    const int a = g.Rng.Choice(n);
+    const int b = g.Rng.Choice(n);
+    std::swap(g.DiscardPile[a], g.DiscardPile[b]);
+  }
+  for (int i = 1; i <= n; ++i) {
+    g.Stock[i] = g.DiscardPile[i];
+    g.CardPlace[g.Stock[i]] = kInStock;
+    g.DiscardPile[i] = 0;
+  }
+  g.StockCount = n;
+  g.DiscardCount = 0;
+}
+
+void ClearTable(Game& g) {
+  for (int i = 1; i <= g.TrickCount; ++i) {
+    const int c = g.TrickPile[i];
+    g.DiscardPile[++g.DiscardCount] = static_cast<uint8_t>(c);
+    g.CardPlace[c] = kInDiscard;
+    g.TrickPile[i] = 0;
+  }
+  g.TrickCount = 0;
+  for (int i = 1; i <= g.Table.Count; ++i) {
+    const int c = g.Table.Cards[i];
+    g.DiscardPile[++g.DiscardCount] = static_cast<uint8_t>(c);
+    g.CardPlace[c] = kInDiscard;
+    g.Table.Cards[i] = 0;
+  }
+  g.Table.Count = 0;
+  g.Table.SuitLock = false;
+  g.Table.ParityLock = false;
+  g.Table.StairKey = 255;
+  for (int s = 1; s <= g.Options.SeatCount; ++s)
+    if (g.Seat[s].Status == kSkipped) g.Seat[s].Status = kPlaying;
+  g.TempRevolution = 1;
+  g.View->RenderTable(0, true, true);
+}
+
+}  // namespace tomaruk

@@ -1,0 +1,20 @@
+#include "game/rules.h"
+
+namespace tomaruk {
+// Stubs: the rule book is filled in by the rules work.
+bool ValidatePlay(const Game&, Selection&, int& selKey) {
+  selKey = 255;
+  return false;
+}
+bool PassAllowed(const Game& g) { return g.Turn != g.LeadSeat || g.DealStart; }
+Selection SelectedCards(const Game& g, int seat) {
+  Selection s;
+  for (int i = 1; i <= g.Seat[seat].CardCount && i < kHandSlots; ++i)
+    if (g.Seat[seat].Selected[i]) s.push_back(g.Seat[seat].Hand[i]);
+  return s;
+}
+bool ComputerPlayIsLegal(const Game&, const Selection&) { return false; }
+void ApplyPlay(Game&, const Selection&) {}
+void CheckHandLimit(Game&) {}
+void EndOfDeal(Game& g) { ++g.DealCount; }
+}  // namespace tomaruk

@@ -1,0 +1,133 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/options.h"
+#include "game/presenter.h"
+#include "game/random.h"
+
+namespace tomaruk {
+
+constexpr int kCardCount = 142;
+constexpr int kMaxSeats = 8;
+constexpr int kScreenWidth = 576;
+constexpr int kScreenHeight = 480;
+// Hand slots 1..16 are real; the array is longer so that reading one or two
+// positions past a hand gives an empty card (code 0) instead of garbage.
+constexpr int kHandSlots = 20;
+
+// Card places.
+constexpr uint8_t kInStock = 11;
+constexpr uint8_t kInDiscard = 12;
+constexpr uint8_t kOnTable = 13;
+
+// Seat statuses.
+enum : uint8_t { kPlaying = 0, kDroppedOut = 1, kSkipped = 2, kFinished = 3, kFouled = 4 };
+
+struct CardInfoEntry {
+  uint8_t Suit = 0;  // 0 joker, 1 spade, 2 heart, 3 diamond, 4 club
+  uint8_t Rank = 0;  // 3..15 for 3..2, 16 joker, 0 no card
+};
+
+struct TableRecord {
+  std::array<uint8_t, 17> Cards{};  // 1..15 used
+  std::array<int16_t, 17> X{};
+  std::array<int16_t, 17> Y{};
+  int Count = 0;
+  bool SuitLock = false;
+  bool ParityLock = false;
+  int StairKey = 255;  // 255 = no stair on the table
+};
+
+struct SeatRecord {
+  uint8_t Status = kPlaying;
+  int CardCount = 0;
+  std::array<uint8_t, kHandSlots> Hand{};  // 1..CardCount, sorted by code
+  uint8_t Character = 0;
+  std::array<bool, kHandSlots> Selected{};
+  int Kills = 0;
+  std::vector<int> DealPoints;  // 0..DealCount
+  int Score = 0;
+  int32_t FinishKey = 0;
+};
+
+struct CharacterRecord {
+  std::array<uint8_t, 7> Trait{};
+  std::string Name;
+};
+
+// The whole game state. Two games can live side by side.
+struct Game {
+  std::array<CardInfoEntry, kCardCount + 1> CardInfo{};
+  std::array<uint8_t, kCardCount + 1> CardPlace{};
+  std::array<uint8_t, kCardCount + 1> Stock{};
+  int StockCount = 0;
+  std::array<uint8_t, kCardCount + 1> DiscardPile{};
+  int DiscardCount = 0;
+  std::array<uint8_t, kCardCount + 1> TrickPile{};
+  std::array<int16_t, kCardCount + 1> TrickX{};
+  std::array<int16_t, kCardCount + 1> TrickY{};
+  int TrickCount = 0;
+  TableRecord Table;
+  std::array<SeatRecord, kMaxSeats + 1> Seat{};  // 1..8
+
+  int Turn = 0;
+  int Direction = 1;
+  int LeadSeat = 0;
+  int NextStarter = 0;
+  int Line = 0;
+  int Revolution = 1;
+  int TempRevolution = 1;
+  bool DealStart = false;
+  int SeatsInPlay = 0;
+  int32_t TurnCounter = 0;
+  int DealCount = 0;
+  bool GameOver = false;
+
+  OptionRecord Options;
+  std::array<CharacterRecord, kMaxSeats + 1> Characters{};  // 0..8
+  Random Rng;
+
+  // Where the rules show what happens; never null.
+  Presenter* View = &nullView;
+
+  Game() = default;
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  int RankOf(int code) const { return code >= 0 && code <= kCardCount ? CardInfo[code].Rank : 0; }
+  int SuitOf(int code) const { return code >= 0 && code <= kCardCount ? CardInfo[code].Suit : 0; }
+  // The card in a hand slot; 0 outside slots 1..kHandSlots-1.
+  int HandCard(int seat, int pos) const {
+    return pos >= 1 && pos < kHandSlots ? Seat[seat].Hand[pos] : 0;
+  }
+
+ private:
+  Presenter nullView;
+};
+
+// Fills CardInfo by the table of codes (three of each suit for 3..9, A and 2;
+// two for J, Q, K; four red 10s; six jokers).
+void BuildCardTable(Game& g);
+inline bool IsJoker(int code) { return code >= 137 && code <= kCardCount; }
+inline bool IsBlack(const Game& g, int code) { return g.SuitOf(code) % 3 == 1; }
+// Sorts slots 1..Options.InitialLine by code with empty slots last.
+void SortHand(Game& g, int seat);
+// The next seat in the direction of play (callers test Status themselves).
+int NextSeat(const Game& g, int s);
+inline bool IsOut(uint8_t status) { return status == kDroppedOut || status == kFinished || status == kFouled; }
+
+// Text length in Shift-JIS bytes: 1 for ASCII, 2 for anything else.
+int SjisLength(const std::string& utf8);
+// The longest prefix of the text that fits in the given Shift-JIS bytes.
+std::string SjisLeft(const std::string& utf8, int bytes);
+// The last characters of the text that fit in the given Shift-JIS bytes.
+std::string SjisRight(const std::string& utf8, int bytes);
+
+// Checks that the 142 cards are conserved: each code in exactly one place,
+// agreeing with CardPlace and the counts. Returns "" when sound, else what is wrong.
+std::string CheckConservation(const Game& g);
+
+}  // namespace tomaruk

@@ -1,0 +1,2 @@
+// Placeholder until the table view lands.
+namespace tomaruk {}

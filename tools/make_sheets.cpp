@@ -1,0 +1,2 @@
+// Placeholder: draws the card and icon sheets once written.
+int main() { return 0; }
