@@ -28,8 +28,6 @@ class GameFlow {
 
   // When true, seat 1 is played by the computer too (headless runs).
   bool humanIsComputer = false;
-  // Draws the title frame; set by the window's view.
-  std::function<void()> drawTitle;
 
   Game& g;
   Pacer& pacer;

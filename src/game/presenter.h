@@ -40,6 +40,12 @@ class Presenter {
   virtual void DealtCard() {}
   // Shows a result screen and waits for a click.
   virtual void ShowResultScreen(const ResultScreen& /*screen*/) {}
+  // Partial redraws used by the human's input loop; Present shows the frame.
+  virtual void DrawPlayerHand(int /*offset*/) {}
+  virtual void DrawButtons(int /*highlight*/) {}
+  virtual void Present() {}
+  // The title frame with "Click to Start...".
+  virtual void DrawTitle() {}
 };
 
 }  // namespace tomaruk
