@@ -1,9 +1,167 @@
+// Keep-back marks: cards of the hand the computer would rather hold for a strong
+// play later (the four 10s, spade 3s and spade 2s, a stair, jokers, cards that
+// suit the even/odd lock, 5s, 8s), and the cards that must not be left last when
+// finishing on them is banned. Kept(i) true = hand position i is not offered to
+// the ordinary plays. IsExactGroup is the group test of the decision rules.
 #include "ai/computer_player.h"
 
 namespace tomaruk {
-// Stub.
-void ComputerPlayer::MarkKeptCards() { Kept.fill(false); }
-void ComputerPlayer::MarkFinishBlockers() { NoFinishBlocker = false; }
-void ComputerPlayer::RelaxKeptCards() {}
-bool ComputerPlayer::IsExactGroup(int, int, int, int, int, int) { return false; }
+
+namespace {
+// Discard pile or table: the card cannot come back this round.
+bool OutOfPlay(const Game& g, int code) { return g.CardPlace[code] >= kInDiscard; }
+}  // namespace
+
+void ComputerPlayer::MarkKeptCards() {
+  const SeatRecord& rec = g.Seat[g.Turn];
+  const int cc = rec.CardCount;
+  const CharacterRecord& ch = g.Characters[rec.Character];
+  const int sum = ch.Trait[3] + ch.Trait[0];
+  const auto markRank = [&](int rank) {
+    for (int i = 1; i <= cc; ++i)
+      if (Rank(i) == rank) Kept[i] = true;
+  };
+
+  // 1.
+  Kept.fill(false);
+  // 2. Too close to the limit to hold anything back.
+  if (HoldMargin < HoldThreshold) return;
+
+  // 3. The four 10s make everybody else skip.
+  if (Rule10 && !(11 - TraitD / 2.0 > g.Line || PlayersLeft < 3)) {
+    bool gone = false;
+    for (int code = 85; code <= 88; ++code)
+      if (OutOfPlay(g, code)) gone = true;
+    if (!(sum >= 5 && gone)) markRank(10);
+  }
+
+  // 4. Three spade 3s (or spade 2s) flush a joker.
+  if (Rule3 && !(TraitA <= 1 || TraitD <= 1 || 10 - TraitD / 2.0 > g.Line || PlayersLeft < 3)) {
+    const auto worthKeeping = [&](int firstCode, int sumLimit) {
+      int own = 0;
+      bool gone = false;
+      for (int code = firstCode; code < firstCode + 3; ++code) {
+        if (g.CardPlace[code] == g.Turn) ++own;
+        if (OutOfPlay(g, code)) gone = true;
+      }
+      if (sum < sumLimit && own < 2) return true;
+      return !gone;
+    };
+    // 4a. Spade 3s sort first: only positions 1..3 can hold them.
+    if (worthKeeping(1, 5 - g.Revolution))
+      for (int i = 1; i <= 3 && i <= cc; ++i)
+        if (Hand(i) >= 1 && Hand(i) <= 3) Kept[i] = true;
+    // 4b. Spade 2s.
+    if (worthKeeping(125, 5 + g.Revolution))
+      for (int i = 1; i <= cc; ++i)
+        if (Suit(i) == 1 && Rank(i) == 15) Kept[i] = true;
+  }
+
+  // 5. Stairs in the making.
+  const int minStair = g.Options.MinStair;
+  if (!(1.8 * minStair > g.Line || TraitB <= 2 || TraitD <= 3 || TraitA <= 2 || TraitE == 5 ||
+        cc < minStair)) {
+    const int need = minStair >= 5 ? minStair - 3 : minStair - 1;
+    std::array<bool, kHandSlots> work{};
+    for (int i = 1; i <= cc - need + 1; ++i) {
+      int count = 0;
+      int r = Rank(i);
+      const int first = r;
+      const int s = Suit(i);
+      bool found = false;
+      do {
+        found = false;
+        for (int p = i; p <= cc; ++p) {
+          if (Rank(p) == r && Suit(p) == s) {
+            work[p] = true;
+            ++count;
+            found = true;
+            break;
+          }
+        }
+        ++r;
+      } while (r - first <= minStair || found);
+      if (count >= need) {
+        for (int p = 1; p <= cc; ++p) Kept[p] = work[p];
+      }
+      work.fill(false);
+    }
+  }
+
+  // 6. Jokers: the top one is kept once there are enough of them.
+  int jokers = 0;
+  for (int i = 1; i <= cc; ++i)
+    if (IsJoker(Hand(i))) ++jokers;
+  if (jokers >= (TraitD > 3 ? 2 : 3)) Kept[cc] = true;
+
+  // 7. Under the even/odd lock: jokers, odd ranks below A, and 2s.
+  if (Rule4 && g.Table.ParityLock) {
+    for (int i = 1; i <= cc; ++i) {
+      const int r = Rank(i);
+      if (IsJoker(Hand(i)) || (r % 2 == 1 && r < 14) || r == 15) Kept[i] = true;
+    }
+  }
+
+  // 8. 5s, when the seat after next is close to the limit.
+  if (Rule5 && g.SeatsInPlay > 2) {
+    const int t = NextSeatAfter(NextSeatAfter(g.Turn));
+    if (g.Seat[t].CardCount >= g.Line - 2 && TraitA >= 3) markRank(5);
+  }
+
+  // 9. 8s, while some seat is skipped.
+  if (Rule8 && TraitF1 == 1 && HoldMargin > 2) {
+    bool skipped = false;
+    for (int seat = 1; seat <= g.Options.SeatCount; ++seat)
+      if (g.Seat[seat].Status == kSkipped) skipped = true;
+    if (skipped) markRank(8);
+  }
+}
+
+void ComputerPlayer::MarkFinishBlockers() {
+  NoFinishBlocker = false;
+  if (!RuleM) return;
+  const int cc = CC();
+  const int strongest = 9 + 6 * g.Revolution;
+  const auto blocker = [&](int r) { return r == strongest || r == 16 || r == 8 || r == 9; };
+  int first = 0, last = 0;
+  for (int i = 1; i <= cc; ++i)
+    if (blocker(Rank(i))) {
+      first = Rank(i);
+      break;
+    }
+  for (int i = cc; i >= 1; --i)
+    if (blocker(Rank(i))) {
+      last = Rank(i);
+      break;
+    }
+  if (first != last) return;
+  if (first == 0) {
+    NoFinishBlocker = true;
+    return;
+  }
+  // One banned rank only: hold all of it back, nothing else.
+  for (int i = 1; i <= cc; ++i) Kept[i] = Rank(i) == first;
+}
+
+void ComputerPlayer::RelaxKeptCards() {
+  const int cc = CC();
+  bool all = true;
+  for (int i = 1; i <= cc; ++i)
+    if (!Kept[i]) all = false;
+  if (!NoFinishBlocker && all) Kept.fill(false);
+  const int limit = TraitD >= 3 ? 1 : 2;
+  if (HoldMargin <= limit) Kept.fill(false);
+}
+
+bool ComputerPlayer::IsExactGroup(int pos, int n, int lo, int hi, int /*spare*/, int /*hint*/) {
+  const int r = Rank(pos);
+  if (g.Table.ParityLock) {
+    if (g.Revolution == 1 && !(r % 2 == 0 || r == 15)) return false;
+    if (g.Revolution == -1 && r % 2 != 1) return false;
+  }
+  if (IsKept(pos) || Rank(pos + n - 1) != r || Rank(pos + n) == r) return false;
+  if (r < lo || r > hi) return false;
+  return true;
+}
+
 }  // namespace tomaruk

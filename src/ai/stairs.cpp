@@ -1,6 +1,116 @@
+// The stair search: finds a run of one suit (jokers filling gaps) in the hand,
+// selects it and sets the table's stair key itself.
+//
+// Stair index: -1, 0, 1, 2 stand for Q, K, A, 2 (rank = index + 13), 3..15 for
+// the ranks 3..15, so A and 2 appear both low and high.
+//
+// Decision codes:
+//   2201  stair led (the longest, then the highest start, then the first suit)
+//   2202  stair answered (the highest start of exactly the table's length); the
+//         decision core files this one as its rule 199
+#include <array>
+
 #include "ai/computer_player.h"
 
 namespace tomaruk {
-// Stub.
-void ComputerPlayer::ChooseStairPlay() {}
+
+namespace {
+constexpr int kLowIndex = -4;
+int IndexRank(int x) { return x <= 2 ? x + 13 : x; }
+}  // namespace
+
+void ComputerPlayer::ChooseStairPlay() {
+  const SeatRecord& rec = g.Seat[g.Turn];
+  const int cc = rec.CardCount;
+  const int minStair = g.Options.MinStair;
+  if (cc < minStair) return;
+
+  // Len[s][k - kLowIndex]: length of the usable stair of suit s from index k.
+  std::array<std::array<int, 20>, 5> len{};
+  const auto at = [&](int s, int k) -> int& { return len[s][k - kLowIndex]; };
+
+  JokersHeld = 0;
+  for (int i = 1; i <= cc; ++i)
+    if (IsJoker(Hand(i))) ++JokersHeld;
+  int budget = JokersHeld < 2 ? JokersHeld : 2;
+  if (minStair < 4) budget = minStair - 2;
+
+  const bool answering = g.LeadSeat != g.Turn;
+  const int tableSuit = g.SuitOf(g.Table.Cards[1]);
+  const auto find = [&](int from, int suit, int rank) {
+    for (int p = from; p <= cc; ++p)
+      if (Suit(p) == suit && Rank(p) == rank) return p;
+    return 0;
+  };
+
+  bool any = false;
+  for (int s = 1; s <= 4; ++s) {
+    if (g.Table.SuitLock && s != tableSuit) continue;
+    for (int k = 1 - budget; k <= 15; ++k) {
+      for (int j = 1; j <= cc; ++j) {
+        if (budget == 0 && !(Suit(j) == s && Rank(j) == IndexRank(k))) continue;
+        // Follow the chain from index k, looking from position j on.
+        int x = k;
+        int jokersLeft = budget;
+        for (;;) {
+          int wanted = 0;  // nothing more to find
+          if (k <= 2)
+            wanted = x + 13;
+          else if (x - k <= 12)
+            wanted = x;
+          if (wanted != 0 && find(j, s, wanted) != 0) {
+            ++x;
+          } else if (jokersLeft > 0) {
+            --jokersLeft;
+            ++x;
+          } else {
+            break;
+          }
+        }
+        const int length = x - k;
+        if (answering && OrderSign * g.Table.StairKey >= OrderSign * k) continue;
+        if (length < g.Table.Count || length < minStair) continue;
+        at(s, k) = length;
+        any = true;
+      }
+    }
+  }
+  if (!any) return;
+
+  int bestS = 1, bestK = 1;
+  bool chosen = false;
+  for (int s = 1; s <= 4; ++s) {
+    for (int k = 2 - minStair; k <= 15; ++k) {
+      if (k < kLowIndex) continue;
+      if (!answering) {
+        if (at(s, k) > at(bestS, bestK) || (at(s, k) == at(bestS, bestK) && k > bestK)) {
+          bestS = s;
+          bestK = k;
+          chosen = true;
+        }
+      } else if (at(s, k) == g.Table.Count && k > bestK) {
+        bestS = s;
+        bestK = k;
+        chosen = true;
+      }
+    }
+  }
+  // Nothing of the table's length above index 1: no answer.
+  if (answering && !chosen) return;
+
+  const int length = at(bestS, bestK);
+  int jokersUsed = 0;
+  for (int c = 0; c < length; ++c) {
+    const int p = find(1, bestS, IndexRank(bestK + c));
+    if (p != 0) {
+      Select(p);
+    } else {
+      Select(cc - jokersUsed);
+      ++jokersUsed;
+    }
+  }
+  Decide(answering ? 2202 : 2201);
+  g.Table.StairKey = bestK;
+}
+
 }  // namespace tomaruk

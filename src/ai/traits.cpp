@@ -1,15 +1,98 @@
+// Turn traits and counters: the first stage of every computer turn. The seat's
+// character becomes this turn's effective trait levels, varied at random, and the
+// counts about the table that the later stages share are taken.
+//
+// Random draws, in order: TraitFactor, then VaryTrait for B, C, D, E and G (each
+// one draw, plus a second one when the first reads 252 or more).
+#include <cmath>
+
 #include "ai/computer_player.h"
 
 namespace tomaruk {
-// Stub: filled in by the turn-traits work.
+
+int ComputerPlayer::NextSeatAfter(int seat) const {
+  const int n = g.Options.SeatCount;
+  return (seat - 1 + g.Direction + n) % n + 1;
+}
+
+int ComputerPlayer::VaryTrait(int level) {
+  const int r = static_cast<int>(std::floor(Draw() * 255));
+  int result = level;
+  switch (level) {
+    case 1: result = r < 20 ? 4 : 1; break;
+    case 2: result = r < 60 ? 4 : 2; break;
+    case 3: result = r < 120 ? 4 : (r > 240 ? 5 : 3); break;
+    case 4: result = r < 60 ? 3 : (r > 208 ? 5 : 4); break;
+    case 5: result = r < 20 ? 3 : (r > 230 ? 4 : 5); break;
+    default: break;
+  }
+  // A rare wild turn: any level at all.
+  if (r >= 252) result = static_cast<int>(std::floor(Draw() * 5)) + 1;
+  return result;
+}
+
 void ComputerPlayer::PrepareTurnTraits() {
+  SeatRecord& rec = g.Seat[g.Turn];
+  const int n = g.Options.SeatCount;
+
+  NextSeat = NextSeatAfter(g.Turn);
+  OrderSign = g.TempRevolution * g.Revolution;
+  TraitFactor = static_cast<float>(Draw() * 1.6 + 0.6);
+  for (int k = 0; k <= 6; ++k) BaseTrait[k] = g.Characters[rec.Character].Trait[k];
+  TraitA = BaseTrait[0];
+  TraitB = VaryTrait(BaseTrait[1]);
+  const float c = static_cast<float>(VaryTrait(BaseTrait[2])) * TraitFactor;
+  TraitC = static_cast<int>(std::nearbyint(c));  // halves go to the even neighbour
+  TraitD = VaryTrait(BaseTrait[3]);
+  TraitE = VaryTrait(BaseTrait[4]);
+  TraitG = VaryTrait(BaseTrait[6]);
+  TraitF1 = BaseTrait[5] & 1;
+  TraitF2 = (BaseTrait[5] & 2) / 2;
+  if (g.Table.Count >= 2) TraitF2 = 0;
+
+  // A skipped seat last turn makes the computer a little less greedy.
+  const int s = AnySkipped ? 1 : 0;
+  TraitC = TraitC > s ? TraitC - s : 1;
+
+  HoldMargin = g.Line - rec.CardCount;
+  if (HoldMargin <= 6) {
+    const int k = static_cast<int>(std::floor(2.5 - HoldMargin / 2.0));
+    TraitC = TraitC > k ? TraitC - k : 1;
+  }
+  TraitC = static_cast<int>(std::floor(TraitC * 5 / 7.0));
+  if (TraitC > 5) TraitC = 5;
+
+  PlayersLeft = 0;
+  for (int seat = 1; seat <= n; ++seat)
+    if (g.Seat[seat].Status == kPlaying) ++PlayersLeft;
+
   Decided = false;
   StairChosen = false;
-  for (int i = 1; i < kHandSlots; ++i) {
-    g.Seat[g.Turn].Selected[i] = false;
+  for (int i = 1; i <= rec.CardCount && i < kHandSlots; ++i) {
+    rec.Selected[i] = false;
     PairMemo[i] = 0;
   }
+
+  static constexpr int kThreshold[6] = {4, 4, 3, 3, 3, 2};
+  HoldThreshold = kThreshold[TraitD >= 1 && TraitD <= 5 ? TraitD : 0];
+  if (TraitA > 3) {
+    // Jokers held as the top card at the deciding seat's count, over every seat.
+    int jokers = 0;
+    for (int seat = 1; seat <= n; ++seat)
+      if (IsJoker(g.HandCard(seat, rec.CardCount))) ++jokers;
+    if (jokers >= PlayersLeft - 2) {
+      ++HoldThreshold;
+      if (jokers >= PlayersLeft - 1) ++HoldThreshold;
+    }
+  }
+
+  AnySkipped = false;
+  for (int seat = 1; seat <= n; ++seat)
+    if (g.Seat[seat].Status == kSkipped) AnySkipped = true;
+
+  DistinctRanks = 1;
+  for (int i = 1; i <= rec.CardCount - 1; ++i)
+    if (Rank(i) != Rank(i + 1)) ++DistinctRanks;
 }
-int ComputerPlayer::VaryTrait(int level) { return level; }
-int ComputerPlayer::NextSeatAfter(int seat) const { return tomaruk::NextSeat(g, seat); }
+
 }  // namespace tomaruk

@@ -1,0 +1,80 @@
+#include "settings/frm_main.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "game/state.h"
+#include "settings/paths.h"
+
+namespace tomaruk {
+
+FrameWidget::FrameWidget(QWidget* parent) : QWidget(parent) {
+  setObjectName("picMain");
+  setFixedSize(kScreenWidth, kScreenHeight);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void FrameWidget::ShowFrame(const QImage& frame) {
+  shown_ = frame;
+  repaint();
+}
+
+void FrameWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (shown_.isNull())
+    p.fillRect(rect(), Qt::black);
+  else
+    p.drawImage(0, 0, shown_);
+}
+
+void FrameWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) pressedSinceQuery = true;
+}
+
+// The second press of a quick double click arrives as a double click: it is a press all the same.
+void FrameWidget::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+FrmMain::FrmMain() {
+  setObjectName("frmMain");
+  setWindowTitle("Tomaruk");
+  // A title, a close box and a minimise box; no maximise box.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  menuBar()->setNativeMenuBar(false);
+  mnuOption_ = menuBar()->addAction("オプション(&O)...");
+  mnuOption_->setObjectName("mnuOption");
+  mnuHelp_ = menuBar()->addAction("ヘルプ(&H)...");
+  mnuHelp_->setObjectName("mnuHelp");
+  connect(mnuOption_, &QAction::triggered, this, [this] {
+    if (onOptions) onOptions();
+  });
+  connect(mnuHelp_, &QAction::triggered, this, [] { OpenHelp(); });
+
+  // The size is fixed on the client area, so the menu bar adds to the window
+  // instead of taking from the frame; the layout then fixes the window's size.
+  frame_ = new FrameWidget(this);
+  setCentralWidget(frame_);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FrmMain::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+  // Only note it here; the game unwinds from its own pump.
+  closing_ = true;
+  event->accept();
+}
+
+}  // namespace tomaruk

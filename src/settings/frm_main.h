@@ -1,0 +1,53 @@
+#pragma once
+#include <QImage>
+#include <QMainWindow>
+#include <QWidget>
+#include <functional>
+
+class QAction;
+
+namespace tomaruk {
+
+// The client area: shows the last presented frame and notes left presses.
+class FrameWidget : public QWidget {
+ public:
+  explicit FrameWidget(QWidget* parent = nullptr);
+  // Keeps a copy of the frame and paints it at once.
+  void ShowFrame(const QImage& frame);
+  const QImage& Shown() const { return shown_; }
+  // Set by a left press on the frame; cleared by whoever reads it.
+  bool pressedSinceQuery = false;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  QImage shown_;
+};
+
+// frmMain: the game's window with its two-command menu bar.
+class FrmMain : public QMainWindow {
+ public:
+  FrmMain();
+  FrameWidget* frame() const { return frame_; }
+  QAction* mnuOption() const { return mnuOption_; }
+  QAction* mnuHelp() const { return mnuHelp_; }
+  // Set by Escape or by closing; the host's next pump ends the program.
+  bool closing() const { return closing_; }
+  // What "オプション" does (start-up opens the options dialog here).
+  std::function<void()> onOptions;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  FrameWidget* frame_ = nullptr;
+  QAction* mnuOption_ = nullptr;
+  QAction* mnuHelp_ = nullptr;
+  bool closing_ = false;
+};
+
+}  // namespace tomaruk
