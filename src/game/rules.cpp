@@ -2,10 +2,6 @@
 
 namespace tomaruk {
 // Stubs: the rule book is filled in by the rules work.
-bool ValidatePlay(const Game&, Selection&, int& selKey) {
-  selKey = 255;
-  return false;
-}
 bool PassAllowed(const Game& g) { return g.Turn != g.LeadSeat || g.DealStart; }
 Selection SelectedCards(const Game& g, int seat) {
   Selection s;

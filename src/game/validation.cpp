@@ -1,0 +1,104 @@
+#include <algorithm>
+
+#include "game/rules.h"
+
+namespace tomaruk {
+
+namespace {
+
+// Parity of a rank: 1 for the even faces 4, 6, 8, 10, Q and 2.
+int Parity(int rank) { return ((rank + 1) % 15) % 2; }
+
+// The stair test over Sel(1..m) with the given rank key per card; jokers (J of
+// them) fill the gaps and may lengthen the run.
+bool StairTest(const Game& g, const Selection& sel, int m, int jokers, bool wrapped) {
+  const int suit = g.SuitOf(sel[0]);
+  int gaps = 0;
+  for (int k = 1; k < m; ++k) {
+    if (g.SuitOf(sel[k]) != suit) return false;
+    const int r0 = g.RankOf(sel[k - 1]);
+    const int r1 = g.RankOf(sel[k]);
+    if (r1 == r0) return false;
+    const int a = wrapped ? r0 % 13 : r0;
+    const int b = wrapped ? r1 % 13 : r1;
+    if (b <= a) return false;
+    gaps += b - a - 1;
+  }
+  return jokers >= gaps;
+}
+
+bool IsSet(const Game& g, const Selection& sel) {
+  for (size_t k = 0; k + 1 < sel.size(); ++k)
+    if (!IsJoker(sel[k + 1]) && g.RankOf(sel[k + 1]) != g.RankOf(sel[k])) return false;
+  return true;
+}
+
+bool Same(const Selection& sel, std::initializer_list<int> codes) {
+  return sel.size() == codes.size() && std::equal(sel.begin(), sel.end(), codes.begin());
+}
+
+}  // namespace
+
+bool ValidatePlay(const Game& g, Selection& sel, int& selKey) {
+  selKey = 255;
+  const int n = static_cast<int>(sel.size());
+  if (n == 0) return false;
+  int jokers = 0;
+  for (int c : sel) jokers += IsJoker(c) ? 1 : 0;
+  const int m = n - jokers;
+
+  // A. The kind of the selection.
+  bool valid = IsSet(g, sel);
+  if (!valid && n >= g.Options.MinStair && m >= 1) {
+    bool stair = StairTest(g, sel, m, jokers, false);
+    if (!stair) {
+      // A run through K, A and 2: order the real cards by rank mod 13 (K = 0, A = 1, 2 = 2).
+      Selection wrapped(sel.begin(), sel.begin() + m);
+      std::stable_sort(wrapped.begin(), wrapped.end(),
+                       [&](int a, int b) { return g.RankOf(a) % 13 < g.RankOf(b) % 13; });
+      if (StairTest(g, wrapped, m, jokers, true)) {
+        std::copy(wrapped.begin(), wrapped.end(), sel.begin());
+        stair = true;
+      }
+    }
+    if (stair) {
+      selKey = g.Revolution > 0 ? g.RankOf(sel[0]) : g.RankOf(sel[m - 1]);
+      valid = true;
+    }
+  }
+
+  // B. Against the table, unless the seat leads freely.
+  const bool freeLead = g.Turn == g.LeadSeat && !g.DealStart;
+  if (freeLead) return valid;
+  const TableRecord& t = g.Table;
+  if (valid) {
+    if (n != t.Count) valid = false;
+    if (valid && (t.StairKey == 255) != (selKey == 255)) valid = false;
+    if (valid && t.SuitLock) {
+      for (int k = 1; k <= n && k <= 15; ++k)
+        if (g.SuitOf(sel[k - 1]) != g.SuitOf(t.Cards[k])) valid = false;
+    }
+    if (valid && On(g.Options.Flag4) && t.ParityLock) {
+      if (Parity(g.RankOf(sel[0])) != (g.Revolution > 0 ? 1 : 0)) valid = false;
+    }
+    if (valid) {
+      const int mine = g.RankOf(sel[0]);
+      const int theirs = g.RankOf(t.Cards[1]);
+      if (g.TempRevolution * g.Revolution > 0) {
+        if (!(mine > theirs)) valid = false;
+      } else if (!(mine % 16 < theirs % 16)) {
+        valid = false;
+      }
+    }
+  }
+  // The spade-3 exception: three spade 3s (spade 2s under revolution) flush a
+  // lone joker; all six flush any combination led by a joker.
+  if (On(g.Options.Flag3) && t.Count >= 1 && IsJoker(t.Cards[1])) {
+    if (t.Count == 1 && ((g.Revolution > 0 && Same(sel, {1, 2, 3})) || (g.Revolution <= 0 && Same(sel, {125, 126, 127}))))
+      valid = true;
+    if (Same(sel, {1, 2, 3, 125, 126, 127})) valid = true;
+  }
+  return valid;
+}
+
+}  // namespace tomaruk
