@@ -10,7 +10,5 @@ Selection SelectedCards(const Game& g, int seat) {
   return s;
 }
 bool ComputerPlayIsLegal(const Game&, const Selection&) { return false; }
-void ApplyPlay(Game&, const Selection&) {}
-void CheckHandLimit(Game&) {}
 void EndOfDeal(Game& g) { ++g.DealCount; }
 }  // namespace tomaruk

@@ -1,0 +1,206 @@
+#include <cmath>
+
+#include "game/deal.h"
+#include "game/rules.h"
+
+namespace tomaruk {
+
+namespace {
+
+struct PlayFlags {
+  bool three = false, five = false, eight = false, nine = false, jack = false, queen = false, two = false;
+};
+
+void FlagByRank(PlayFlags& f, int rank, bool withThree) {
+  if (withThree && rank == 3) f.three = true;
+  if (rank == 5) f.five = true;
+  if (rank == 8) f.eight = true;
+  if (rank == 9) f.nine = true;
+  if (rank == 11) f.jack = true;
+  if (rank == 12) f.queen = true;
+  if (rank == 15) f.two = true;
+}
+
+// The first seat after Turn in the direction of play whose Status is 0, or 0.
+int NextPlayingSeat(const Game& g) {
+  int s = g.Turn;
+  for (int step = 1; step < g.Options.SeatCount; ++step) {
+    s = NextSeat(g, s);
+    if (g.Seat[s].Status == kPlaying) return s;
+  }
+  return 0;
+}
+
+bool Same(const Selection& sel, std::initializer_list<int> codes) {
+  return sel.size() == codes.size() && std::equal(sel.begin(), sel.end(), codes.begin());
+}
+
+// A seat emptied its hand: it finishes, or fouls when its last play was banned.
+void FinishSeat(Game& g, const PlayFlags& f, bool hadJoker) {
+  --g.Line;
+  --g.SeatsInPlay;
+  g.View->ClearTableEffect();
+  ClearTable(g);
+  const OptionRecord& o = g.Options;
+  // The bans look at Revolution after the finishing play's own revolution.
+  const bool foul = (o.FlagM == 255 && ((g.Revolution < 0 && f.three) || (g.Revolution > 0 && f.two))) ||
+                    (On(o.Flag9) && f.nine) || (On(o.Flag8F) && f.eight) || (On(o.FlagR) && hadJoker);
+  SeatRecord& seat = g.Seat[g.Turn];
+  if (foul) {
+    seat.FinishKey = 1000000;
+    seat.Status = kFouled;
+  } else {
+    seat.FinishKey = g.TurnCounter;
+    seat.Status = kFinished;
+  }
+  CheckHandLimit(g);
+  const int next = NextPlayingSeat(g);
+  if (next != 0) {
+    g.Turn = next;
+    g.LeadSeat = next;
+  }
+}
+
+}  // namespace
+
+void ApplyPlay(Game& g, const Selection& sel) {
+  const int n = std::min<int>(static_cast<int>(sel.size()), 15);
+  if (n == 0) return;
+  TableRecord& t = g.Table;
+  g.LeadSeat = g.Turn;
+  // Joker marker of the old table.
+  int marker = 0;
+  if (t.Count == 1 && IsJoker(t.Cards[1])) marker = 1;
+  if (t.Count > 1 && IsJoker(t.Cards[1])) marker = 2;
+  // The old combination joins the trick pile.
+  for (int i = 1; i <= t.Count && g.TrickCount < kCardCount; ++i) {
+    ++g.TrickCount;
+    g.TrickPile[g.TrickCount] = t.Cards[i];
+    g.TrickX[g.TrickCount] = t.X[i];
+    g.TrickY[g.TrickCount] = t.Y[i];
+  }
+  const int dx = static_cast<int>(std::nearbyint(g.Rng.Next() * 10 - 5));
+  const int dy = static_cast<int>(std::nearbyint(g.Rng.Next() * 10 - 5));
+  // Even/odd lock: a 6 on a 4, or under revolution a K on an A.
+  if (On(g.Options.Flag4)) {
+    const int oldRank = g.RankOf(t.Cards[1]);
+    const int newRank = g.RankOf(sel[0]);
+    if ((g.Revolution > 0 && newRank == 6 && oldRank == 4) || (g.Revolution <= 0 && newRank == 13 && oldRank == 14))
+      t.ParityLock = true;
+  }
+  bool suitFollowed = true;
+  const double a = ((g.Turn - 1) * (360 / g.Options.SeatCount) + 90) * 0.017453292519943278;
+  for (int k = 1; k <= n; ++k) {
+    const int c = sel[k - 1];
+    if (IsJoker(c) || g.SuitOf(c) != g.SuitOf(t.Cards[k])) suitFollowed = false;
+    t.Cards[k] = static_cast<uint8_t>(c);
+    g.CardPlace[c] = kOnTable;
+    t.X[k] = static_cast<int16_t>(std::nearbyint(std::cos(a) * 48 + kScreenWidth / 2 + dx + 16 + (k - (n + 1) / 2.0) * 16));
+    t.Y[k] = static_cast<int16_t>(std::nearbyint(std::sin(a) * 36 + kScreenHeight / 2 + dy - 48));
+  }
+  for (int k = n + 1; k <= 15; ++k) t.Cards[k] = 0;
+  t.Count = n;
+  if (suitFollowed) t.SuitLock = true;
+  // Effect flags.
+  PlayFlags f;
+  if (t.StairKey == 255) {
+    FlagByRank(f, g.RankOf(sel[0]), true);
+  } else {
+    const int s = t.StairKey;
+    if (4 - n <= s && s <= 3) f.three = true;
+    for (int k = 0; k < n; ++k) FlagByRank(f, g.RankOf(sel[k]), false);
+  }
+  bool hadJoker = false;
+  for (int k = 0; k < n; ++k) hadJoker = hadJoker || IsJoker(sel[k]);
+  // The played cards leave the hand.
+  SeatRecord& seat = g.Seat[g.Turn];
+  const int slots = std::min<int>(std::max<int>(g.Options.InitialLine, seat.CardCount), kHandSlots - 1);
+  for (int i = 1; i <= slots; ++i) {
+    if (seat.Selected[i] && seat.Hand[i] != 0) {
+      seat.Hand[i] = 0;
+      --seat.CardCount;
+    }
+  }
+  seat.Selected.fill(false);
+  SortHand(g, g.Turn);
+  g.View->AnimatePlay();
+  // Four or more cards make a revolution, even when they finish the hand.
+  if (n >= 4) g.Revolution = -g.Revolution;
+  if (seat.CardCount == 0) {
+    FinishSeat(g, f, hadJoker);
+    return;
+  }
+  const OptionRecord& o = g.Options;
+  // A 5 skips the next playing seat, unless an 8 clears the table anyway.
+  if (f.five && On(o.Flag5) && !(On(o.Flag8) && f.eight)) {
+    const int s = NextPlayingSeat(g);
+    if (s != 0) g.Seat[s].Status = kSkipped;
+  }
+  // A black 7 lowers the limit.
+  if (On(o.Flag7))
+    for (int k = 0; k < n; ++k)
+      if (g.RankOf(sel[k]) == 7 && IsBlack(g, sel[k])) --g.Line;
+  // Four 10s: nobody can answer the revolution they make.
+  if (On(o.Flag10) && n == 4 && sel[0] == 85 && sel[3] == 88)
+    for (int s = 1; s <= o.SeatCount; ++s)
+      if (s != g.Turn && g.Seat[s].Status == kPlaying) g.Seat[s].Status = kSkipped;
+  if (f.jack && On(o.FlagJ)) g.TempRevolution = -g.TempRevolution;
+  if (f.queen && On(o.FlagQ)) g.Direction = -g.Direction;
+  // Joker flush: three spade 3s (spade 2s under revolution) on a lone joker, or all six.
+  if (On(o.Flag3)) {
+    if (marker == 1 && ((Same(sel, {1, 2, 3}) && g.Revolution > 0) || (Same(sel, {125, 126, 127}) && g.Revolution <= 0))) {
+      g.View->ClearTableEffect();
+      ClearTable(g);
+      f.eight = true;
+    }
+    if ((marker == 1 || marker == 2) && Same(sel, {1, 2, 3, 125, 126, 127})) {
+      g.View->ClearTableEffect();
+      ClearTable(g);
+      f.eight = true;
+    }
+  }
+  // An 8 clears the table and the same seat leads again.
+  if (On(o.Flag8) && f.eight) {
+    g.View->ClearTableEffect();
+    ClearTable(g);
+  } else {
+    g.Turn = NextSeat(g, g.Turn);
+  }
+  CheckHandLimit(g);
+}
+
+void CheckHandLimit(Game& g) {
+  for (;;) {
+    g.View->RenderTable(0, true, true);
+    std::array<bool, 9> marked{};
+    bool any = false;
+    for (int s = 1; s <= g.Options.SeatCount; ++s) {
+      SeatRecord& seat = g.Seat[s];
+      if ((seat.Status == kPlaying || seat.Status == kSkipped) && seat.CardCount >= g.Line) {
+        seat.Status = kDroppedOut;
+        marked[s] = true;
+        any = true;
+      }
+    }
+    if (!any) return;
+    g.View->AnimateDropOut(marked);
+    for (int s = 1; s <= g.Options.SeatCount; ++s) {
+      if (!marked[s]) continue;
+      SeatRecord& seat = g.Seat[s];
+      --g.Line;
+      --g.SeatsInPlay;
+      if (g.LeadSeat >= 1 && g.LeadSeat <= kMaxSeats) ++g.Seat[g.LeadSeat].Kills;
+      seat.FinishKey = 1000000 - g.TurnCounter;
+      for (int i = 1; i <= seat.CardCount && i < kHandSlots; ++i) {
+        const int c = seat.Hand[i];
+        if (c == 0) continue;
+        g.DiscardPile[++g.DiscardCount] = static_cast<uint8_t>(c);
+        g.CardPlace[c] = kInDiscard;
+        seat.Hand[i] = 0;
+      }
+    }
+    ++g.TurnCounter;
+  }
+}
+
+}  // namespace tomaruk
