@@ -10,5 +10,4 @@ Selection SelectedCards(const Game& g, int seat) {
   return s;
 }
 bool ComputerPlayIsLegal(const Game&, const Selection&) { return false; }
-void EndOfDeal(Game& g) { ++g.DealCount; }
 }  // namespace tomaruk

@@ -186,3 +186,71 @@ TEST(ApplyPlay, FinishingFoulsAndDropOuts) {
     EXPECT_EQ(CheckConservation(t.g), "");
   }
 }
+
+namespace {
+struct Recorder : Presenter {
+  std::vector<ResultScreen> screens;
+  void ShowResultScreen(const ResultScreen& s) override { screens.push_back(s); }
+};
+}  // namespace
+
+TEST(EndOfDeal, PlacesPointsAndTheScoreTable) {
+  Game g;
+  BuildCardTable(g);
+  Recorder rec;
+  g.View = &rec;
+  g.Options.SeatCount = 3;
+  g.Characters[0].Name = "    ";
+  g.Characters[1].Name = "石丸さん";
+  g.Seat[2].Character = 1;
+  g.Seat[3].Character = 1;
+  // Seat 2 finished first, seat 3 dropped out, seat 1 remains; seat 1 knocked one out.
+  g.TurnCounter = 40;
+  g.Seat[2].Status = kFinished;
+  g.Seat[2].FinishKey = 12;
+  g.Seat[3].Status = kDroppedOut;
+  g.Seat[3].FinishKey = 1000000 - 20;
+  g.Seat[1].Status = kPlaying;
+  g.Seat[1].Kills = 1;
+  EndOfDeal(g);
+  EXPECT_EQ(g.Seat[2].DealPoints[0], 40);
+  EXPECT_EQ(g.Seat[1].DealPoints[0], 35);
+  EXPECT_EQ(g.Seat[3].DealPoints[0], 0);
+  EXPECT_EQ(g.NextStarter, 2);
+  EXPECT_EQ(g.DealCount, 1);
+  ASSERT_EQ(rec.screens.size(), 2u);
+  const auto& first = rec.screens[0];
+  EXPECT_EQ(first.texts[0].text, "1P   ");
+  EXPECT_EQ(first.texts[5].text, "2P 石");  // cut to 5 bytes
+  EXPECT_EQ(first.texts[0].x, 50);
+  EXPECT_EQ(first.texts[5].x, 208);
+  EXPECT_EQ(first.texts[8].text, "1位");
+  EXPECT_EQ(first.texts[8].rgb, 0xFFFF00u);
+  EXPECT_EQ(first.texts[9].text, "+40");
+  EXPECT_EQ(first.texts[4].text, "+35");
+  EXPECT_EQ(first.texts[14].text, "+ 0");
+  // Two seats still playing on a guard-ended deal share a place and the bonus.
+  for (int s = 1; s <= 3; ++s) {
+    g.Seat[s].Status = kPlaying;
+    g.Seat[s].FinishKey = 0;
+    g.Seat[s].Kills = 0;
+  }
+  g.Seat[3].Status = kFouled;
+  g.Seat[3].FinishKey = 1000000;
+  g.Seat[3].Kills = 2;
+  EndOfDeal(g);
+  EXPECT_EQ(g.Seat[1].DealPoints[1], 40);
+  EXPECT_EQ(g.Seat[2].DealPoints[1], 40);
+  EXPECT_EQ(g.Seat[3].DealPoints[1], 0);
+  EXPECT_FALSE(g.GameOver);
+  // After nine deals the score table lists deals 2..9 and the total.
+  while (g.DealCount < 9) EndOfDeal(g);
+  const auto& table = rec.screens.back();
+  int rowsForSeat1 = 0;
+  for (const auto& t : table.texts)
+    if (t.x == 50) ++rowsForSeat1;
+  EXPECT_EQ(rowsForSeat1, 1 + 8 + 1);
+  EXPECT_TRUE(g.GameOver);  // 40 a deal passes 200
+  EXPECT_EQ(table.texts[0].rgb, 0xFFFF00u);
+  EXPECT_EQ(table.lineY1, 240 - 144 + 9 * 30 - 6);
+}
