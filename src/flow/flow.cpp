@@ -4,10 +4,163 @@
 #include "game/rules.h"
 
 namespace tomaruk {
-// Stub: filled in by the game-flow work.
-void GameFlow::PlayTurn() {}
-void GameFlow::PlayDeal() {}
-void GameFlow::PlayGame() {}
-void GameFlow::TitleScreen() {}
-void GameFlow::RunForever() {}
+
+namespace {
+constexpr int W = kScreenWidth;
+constexpr int H = kScreenHeight;
+}  // namespace
+
+void GameFlow::TitleScreen() {
+  Host& host = pacer.host();
+  for (;;) {
+    host.SetOptionsMenuEnabled(true);
+    pacer.DiscardPendingPress();
+    g.View->DrawTitle();
+    for (;;) {
+      host.PumpMessages();
+      const Point p = host.Cursor();
+      if (RectHit(p.x, p.y, 1, 1, 0, 0, W, H) && pacer.KeyPressed(1)) break;
+      pacer.Wait(30);
+    }
+    // Never start a game with unusable options.
+    if (g.Options.SeatCount >= 2 && g.Options.InitialLine > 0) break;
+  }
+  host.SetOptionsMenuEnabled(false);
+  for (int s = 1; s <= g.Options.SeatCount; ++s) g.Seat[s].Score = 0;
+  for (int s = 1; s <= kMaxSeats; ++s) g.Seat[s].DealPoints.clear();
+  g.DealCount = 0;
+  g.GameOver = false;
+}
+
+void GameFlow::PlayDeal() {
+  Host& host = pacer.host();
+  NewDeal(g);
+  for (;;) {
+    host.PumpMessages();
+    ++g.TurnCounter;
+    PlayTurn();
+    if (g.SeatsInPlay <= 1) break;
+    if (g.TurnCounter >= 500000) {
+      host.MessageBox("いつまでやっとんねん。");
+      break;
+    }
+    if (g.Line <= 1) {
+      host.MessageBox("ライン下げすぎっ");
+      break;
+    }
+  }
+  EndOfDeal(g);
+}
+
+void GameFlow::PlayGame() {
+  do PlayDeal();
+  while (!g.GameOver);
+}
+
+void GameFlow::RunForever() {
+  for (;;) {
+    TitleScreen();
+    PlayGame();
+  }
+}
+
+// The human's choice: fills sel (empty = pass).
+Selection GameFlow::HumanInput() {
+  Host& host = pacer.host();
+  SeatRecord& me = g.Seat[1];
+  me.Selected.fill(false);
+  int count = 0;
+  pacer.DiscardPendingPress();
+  for (;;) {
+    host.PumpMessages();
+    const Point p = host.Cursor();
+    const int L = W / 2 - (g.Options.InitialLine + 3) * 8;
+    const bool onPlay = RectHit(p.x, p.y, 1, 1, W / 2 + 168, H / 2 + 168, 64, 24);
+    const bool onPass = RectHit(p.x, p.y, 1, 1, W / 2 + 168, H / 2 + 204, 64, 24);
+    if (onPlay && count > 0) {
+      g.View->DrawButtons(1);
+    } else if (onPass && PassAllowed(g)) {
+      g.View->DrawButtons(2);
+    } else {
+      g.View->DrawButtons(0);
+    }
+    g.View->Present();
+    if (pacer.KeyPressed(1)) {
+      const int n = me.CardCount;
+      int slot = 0;
+      if (n > 1 && RectHit(p.x, p.y, 1, 1, L, H / 2 + 132, (n - 1) * 16, 96)) {
+        slot = (p.x - L) / 16 + 1;
+      } else if (n >= 1 && RectHit(p.x, p.y, 1, 1, L + (n - 1) * 16, H / 2 + 132, 64, 96)) {
+        slot = n;
+      }
+      if (slot >= 1 && slot <= n) {
+        me.Selected[slot] = !me.Selected[slot];
+        count += me.Selected[slot] ? 1 : -1;
+        g.View->DrawPlayerHand(0);
+      }
+      if (onPlay && count > 0) {
+        Selection sel = SelectedCards(g, 1);
+        int key = 255;
+        if (ValidatePlay(g, sel, key)) {
+          if (key != 255) g.Table.StairKey = key;
+          return sel;
+        }
+        // An illegal play is simply taken back.
+        me.Selected.fill(false);
+        count = 0;
+        g.View->DrawPlayerHand(0);
+      } else if (onPass && PassAllowed(g)) {
+        return {};
+      }
+    }
+    pacer.Wait(10);
+  }
+}
+
+void GameFlow::PlayTurn() {
+  if (g.Turn == g.LeadSeat && !g.DealStart && g.Table.Count > 0) {
+    // Everybody else passed since the last play: the round ends.
+    g.View->ClearTableEffect();
+    ClearTable(g);
+  }
+  if (g.Table.Count == 0) g.LeadSeat = g.Turn;
+  SeatRecord& seat = g.Seat[g.Turn];
+  if (IsOut(seat.Status)) {
+    g.Turn = NextSeat(g, g.Turn);
+    return;
+  }
+  g.View->RenderTable(0, true, true);
+  Selection sel;
+  const bool computer = g.Turn != 1 || humanIsComputer;
+  if (seat.Status == kSkipped) {
+    // A skipped seat draws instead of playing.
+  } else if (!computer) {
+    sel = HumanInput();
+  } else {
+    ai.ComputerTurn();
+    sel = SelectedCards(g, g.Turn);
+    // Computer plays skip validation, so a play the rules would refuse
+    // becomes a pass instead of breaking the table.
+    if (!sel.empty() && !ComputerPlayIsLegal(g, sel)) {
+      ++stats.illegalComputerPlays;
+      ++stats.illegalByCode[ai.DecisionCode];
+      sel.clear();
+    }
+  }
+  if (seat.Status == kSkipped || computer) {
+    const bool fast = g.Options.SkipWhenOut == 255 && IsOut(g.Seat[1].Status);
+    pacer.Wait(fast ? 60 : 300);
+  }
+  if (sel.empty()) {
+    seat.Selected.fill(false);
+    DrawFromStock(g, g.Turn, false);
+    SortHand(g, g.Turn);
+    CheckHandLimit(g);
+    g.Turn = NextSeat(g, g.Turn);
+  } else {
+    ApplyPlay(g, sel);
+  }
+  g.DealStart = false;
+}
+
 }  // namespace tomaruk

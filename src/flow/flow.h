@@ -1,5 +1,7 @@
 #pragma once
 #include <functional>
+#include <map>
+#include <vector>
 #include "ai/computer_player.h"
 #include "flow/host.h"
 #include "game/state.h"
@@ -9,6 +11,7 @@ namespace tomaruk {
 // Counts kept by headless runs and tests.
 struct FlowStats {
   long illegalComputerPlays = 0;
+  std::map<int, long> illegalByCode;  // refused computer plays by decision code
 };
 
 // The game's flow over one Game: title, games, deals, turns, human input.
@@ -25,6 +28,9 @@ class GameFlow {
   void TitleScreen();
   // Start-up's endless cycle of title and games (ends by QuitRequested).
   void RunForever();
+
+  // The human's mouse loop: the cards to play, or none for a pass.
+  std::vector<uint8_t> HumanInput();
 
   // When true, seat 1 is played by the computer too (headless runs).
   bool humanIsComputer = false;

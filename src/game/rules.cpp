@@ -9,5 +9,4 @@ Selection SelectedCards(const Game& g, int seat) {
     if (g.Seat[seat].Selected[i]) s.push_back(g.Seat[seat].Hand[i]);
   return s;
 }
-bool ComputerPlayIsLegal(const Game&, const Selection&) { return false; }
 }  // namespace tomaruk

@@ -102,3 +102,36 @@ bool ValidatePlay(const Game& g, Selection& sel, int& selKey) {
 }
 
 }  // namespace tomaruk
+
+namespace tomaruk {
+
+bool ComputerPlayIsLegal(const Game& g, const Selection& sel) {
+  if (sel.empty()) return true;
+  Selection copy = sel;
+  int key = 255;
+  if (ValidatePlay(g, copy, key)) return true;
+  const TableRecord& t = g.Table;
+  // All six spade 3s and 2s flush any combination led by a joker.
+  if (On(g.Options.Flag3) && t.Count >= 1 && IsJoker(t.Cards[1]) && Same(sel, {1, 2, 3, 125, 126, 127})) return true;
+  // A computer stair carries its own key (possibly a low index for runs
+  // through K, A and 2): judge its suit and length, then the table checks.
+  if (t.StairKey == 255) return false;
+  const int n = static_cast<int>(sel.size());
+  if (n < g.Options.MinStair) return false;
+  int suit = 0;
+  for (int c : sel) {
+    if (IsJoker(c)) continue;
+    if (suit == 0) suit = g.SuitOf(c);
+    if (g.SuitOf(c) != suit) return false;
+  }
+  if (g.Turn == g.LeadSeat && !g.DealStart) return true;
+  if (n != t.Count) return false;
+  if (t.SuitLock)
+    for (int k = 1; k <= n && k <= 15; ++k)
+      if (g.SuitOf(sel[k - 1]) != g.SuitOf(t.Cards[k])) return false;
+  const int mine = g.RankOf(sel[0]);
+  const int theirs = g.RankOf(t.Cards[1]);
+  return g.TempRevolution * g.Revolution > 0 ? mine > theirs : mine % 16 < theirs % 16;
+}
+
+}  // namespace tomaruk
