@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ai/computer_player.h"
+#include "game/rules.h"
 #include "game/state.h"
 
 namespace tomaruk::testing {
@@ -78,6 +79,14 @@ struct AiScenario {
     return out;
   }
   void ClearSelection() { g.Seat[g.Turn].Selected.fill(false); }
+  // Runs the turn's traits and counters with draws that leave every trait at its
+  // character's level (and a factor of 1.4).
+  void PrepareTurn() {
+    g.Rng.Script({0.5, 0.5, 0.5, 0.5, 0.5, 0.5});
+    cp.PrepareTurnTraits();
+  }
+  // Whether seat Turn's selection is a play the table admits.
+  bool PlayIsLegal() const { return ComputerPlayIsLegal(g, SelectedCards(g, g.Turn)); }
 };
 
 }  // namespace tomaruk::testing
