@@ -272,7 +272,9 @@ void ComputerPlayer::ChooseLeadPlay() {
     return;
   }
 
-  // Answering.
+  // Answering. A stair on the table is answered by a stair only, and none of
+  // these patterns is one.
+  if (g.Table.StairKey != 255) return;
   const int tc = g.Table.Count;
   const int t1 = g.Table.Cards[1];
   const int t1Rank = g.RankOf(t1);
@@ -299,7 +301,10 @@ void ComputerPlayer::ChooseLeadPlay() {
   }
   // 3. 8s clear the table; the rest is one rank.
   if (Rule8 && !IsJoker(t1) && OrderSign * t1Rank < OrderSign * 8) {
-    const bool plain = !g.Table.SuitLock && !(OrderSign < 0 && g.Table.ParityLock);
+    // The even/odd lock goes by Revolution alone: under a revolution it wants odd
+    // ranks, and an 8 is even, even when a J has turned the order back.
+    const bool evenAllowed = !g.Table.ParityLock || g.Revolution > 0;
+    const bool plain = !g.Table.SuitLock && !(OrderSign < 0 && g.Table.ParityLock) && evenAllowed;
     const int t1Suit = g.SuitOf(t1);
     if (R(1) == 8) {
       int c = 0;
@@ -310,7 +315,7 @@ void ComputerPlayer::ChooseLeadPlay() {
           selectRange(1, tc);
           return Decide(2023);
         }
-        if (g.Table.SuitLock && tc == 1) {
+        if (g.Table.SuitLock && tc == 1 && evenAllowed) {
           for (int p = 1; p <= c; ++p)
             if (Suit(p) == t1Suit) {
               Select(p);
@@ -328,7 +333,7 @@ void ComputerPlayer::ChooseLeadPlay() {
           selectRange(n - tc + 1, n);
           return Decide(2024);
         }
-        if (g.Table.SuitLock && tc == 1) {
+        if (g.Table.SuitLock && tc == 1 && evenAllowed) {
           for (int p = n; p > n - c; --p)
             if (Suit(p) == t1Suit) {
               Select(p);

@@ -112,7 +112,9 @@ void ComputerPlayer::ChooseDuelPlay() {
     return;
   }
 
-  // Answering.
+  // Answering. A stair on the table is answered by a stair only: that is the
+  // stair search's business, not this one's.
+  if (g.Table.StairKey != 255) return;
   const int tc = g.Table.Count;
   const int t1 = g.Table.Cards[1];
   const int t1Rank = g.RankOf(t1);

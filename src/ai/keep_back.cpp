@@ -158,6 +158,10 @@ bool ComputerPlayer::IsExactGroup(int pos, int n, int lo, int hi, int /*spare*/,
   if (g.Table.ParityLock) {
     if (g.Revolution == 1 && !(r % 2 == 0 || r == 15)) return false;
     if (g.Revolution == -1 && r % 2 != 1) return false;
+    // The lock itself goes by face value: the A counts odd, the 2 even and the
+    // joker odd, so an A or a joker cannot follow it in normal order, nor a 2
+    // under a revolution.
+    if ((r + 1) % 15 % 2 != (g.Revolution > 0 ? 1 : 0)) return false;
   }
   if (IsKept(pos) || Rank(pos + n - 1) != r || Rank(pos + n) == r) return false;
   if (r < lo || r > hi) return false;

@@ -6,8 +6,8 @@
 //
 // Decision codes:
 //   2201  stair led (the longest, then the highest start, then the first suit)
-//   2202  stair answered (the highest start of exactly the table's length); the
-//         decision core files this one as its rule 199
+//   2202  stair answered (the highest start of exactly the table's length that
+//         the table admits); the decision core files this one as its rule 199
 #include <array>
 
 #include "ai/computer_player.h"
@@ -77,6 +77,27 @@ void ComputerPlayer::ChooseStairPlay() {
   }
   if (!any) return;
 
+  // The table judges an answer by its first card, not by its start index: a joker
+  // in front of a run leaves the first real card above the index. Under the suit
+  // lock it also wants the table's suits card by card, a joker for a joker, and
+  // under the even/odd lock a first card of the face value the lock asks for.
+  const auto tableAdmits = [&](int s, int k) {
+    const int length = at(s, k);
+    int firstRank = 0, real = 0;
+    for (int c = 0; c < length; ++c) {
+      if (find(1, s, IndexRank(k + c)) == 0) continue;
+      if (firstRank == 0) firstRank = IndexRank(k + c);
+      ++real;
+    }
+    const int tableRank = g.RankOf(g.Table.Cards[1]);
+    if (OrderSign > 0 ? firstRank <= tableRank : firstRank % 16 >= tableRank % 16) return false;
+    if (g.Table.ParityLock && (firstRank + 1) % 15 % 2 != (g.Revolution > 0 ? 1 : 0)) return false;
+    if (g.Table.SuitLock)
+      for (int i = 1; i <= length; ++i)
+        if (g.SuitOf(g.Table.Cards[i]) != (i <= real ? s : 0)) return false;
+    return true;
+  };
+
   int bestS = 1, bestK = 1;
   bool chosen = false;
   for (int s = 1; s <= 4; ++s) {
@@ -88,7 +109,7 @@ void ComputerPlayer::ChooseStairPlay() {
           bestK = k;
           chosen = true;
         }
-      } else if (at(s, k) == g.Table.Count && k > bestK) {
+      } else if (at(s, k) == g.Table.Count && k > bestK && tableAdmits(s, k)) {
         bestS = s;
         bestK = k;
         chosen = true;

@@ -66,7 +66,7 @@ TEST(PrepareTurnTraits, TraitsInDrawOrder) {
   sc.g.Seat[2].Selected[1] = true;
   sc.g.Seat[2].Selected[5] = true;
   sc.g.Seat[4].Status = kFinished;
-  sc.g.Line = 12;  // margin 7
+  sc.g.Line = 12;                              // margin 7
   ScriptTurn(sc, 0.25, 0, 200, 245, 130, 10);  // B 4, C 3, D 5, E 3, G 4
   sc.cp.PrepareTurnTraits();
   ComputerPlayer& cp = sc.cp;
@@ -127,6 +127,7 @@ TEST(PrepareTurnTraits, TraitCRoundingAndReductions) {
   EXPECT_EQ(traitC(2, 0.9999, 9, false), 5);
   // Reductions never take C below 1 before the last step.
   EXPECT_EQ(traitC(3, 0.0, 2, true), 0);
+  EXPECT_EQ(traitC(3, 0.0, 8, true), 1);  // 1 stays 1, a margin of 6 makes it 2, 10 / 7
 }
 
 TEST(PrepareTurnTraits, SkippedSeatsCarryOverToTheNextTurn) {
@@ -189,6 +190,49 @@ TEST(PrepareTurnTraits, JokerBonusOnlyForBoldCharacters) {
   EXPECT_EQ(threshold(5), 3 + 1);  // D 2 -> 3, two jokers >= 2: +1 only
   sc.SetHand(3, {Card(4, kHeart), Card(6, kHeart), Card(7, kHeart), Joker(1)});
   EXPECT_EQ(threshold(5), 3);  // one joker: none
+}
+
+TEST(PrepareTurnTraits, AWildDrawShiftsTheLaterTraits) {
+  AiScenario sc;
+  sc.g.Seat[2].Character = 1;  // 3 3 3 3 3 1 2
+  sc.SetHand(2, {Card(5, kSpade), Card(9, kHeart)});
+  // Factor 1.4; B 4; C reads 253 and draws again (0.0: level 1); D 5; E 4; G stays 2.
+  sc.g.Rng.Script({0.5, R255(0), R255(253), 0.0, R255(245), R255(0), R255(130)});
+  sc.cp.PrepareTurnTraits();
+  EXPECT_EQ(sc.g.Rng.Draws(), 7u);
+  EXPECT_EQ(sc.cp.TraitB, 4);
+  EXPECT_EQ(sc.cp.TraitC, 0);  // 1 x 1.4 = 1, then 5 / 7
+  EXPECT_EQ(sc.cp.TraitD, 5);
+  EXPECT_EQ(sc.cp.TraitE, 4);
+  EXPECT_EQ(sc.cp.TraitG, 2);
+  EXPECT_EQ(sc.cp.HoldThreshold, 2);
+  // A wild D of 1 holds back the most.
+  sc.g.Rng.Script({0.5, 0.5, 0.5, R255(252), 0.0, 0.5, 0.5});
+  sc.cp.PrepareTurnTraits();
+  EXPECT_EQ(sc.cp.TraitD, 1);
+  EXPECT_EQ(sc.cp.HoldThreshold, 4);
+  EXPECT_EQ(sc.cp.TraitE, 3);
+  EXPECT_EQ(sc.cp.TraitG, 2);
+  EXPECT_EQ(sc.g.Rng.Draws(), 14u);
+}
+
+TEST(PrepareTurnTraits, CountsOfTheHand) {
+  AiScenario sc;
+  sc.SetHand(2, {Card(5, kSpade)});
+  sc.cp.PairMemo[1] = 7;
+  ScriptTurn(sc, 0.5, 200, 200, 200, 200, 200);
+  sc.cp.PrepareTurnTraits();
+  EXPECT_EQ(sc.cp.DistinctRanks, 1);
+  EXPECT_EQ(sc.cp.PairMemo[1], 0);
+  sc.SetHand(2, {Card(5, kSpade), Card(5, kHeart), Card(9, kSpade), Card(15, kClub), Joker(0), Joker(1)});
+  sc.cp.Decided = true;
+  sc.cp.StairChosen = true;
+  ScriptTurn(sc, 0.5, 200, 200, 200, 200, 200);
+  sc.cp.PrepareTurnTraits();
+  EXPECT_EQ(sc.cp.DistinctRanks, 4);  // jokers count as a rank
+  EXPECT_FALSE(sc.cp.Decided);
+  EXPECT_FALSE(sc.cp.StairChosen);
+  EXPECT_EQ(sc.cp.HoldMargin, 5);
 }
 
 }  // namespace
