@@ -25,7 +25,11 @@ void GameFlow::TitleScreen() {
     // Never start a game with unusable options.
     if (g.Options.SeatCount >= 2 && g.Options.InitialLine > 0) break;
   }
-  host.SetOptionsMenuEnabled(false);
+  StartGame();
+}
+
+void GameFlow::StartGame() {
+  pacer.host().SetOptionsMenuEnabled(false);
   for (int s = 1; s <= g.Options.SeatCount; ++s) g.Seat[s].Score = 0;
   for (int s = 1; s <= kMaxSeats; ++s) g.Seat[s].DealPoints.clear();
   g.DealCount = 0;
@@ -39,6 +43,7 @@ void GameFlow::PlayDeal() {
     host.PumpMessages();
     ++g.TurnCounter;
     PlayTurn();
+    if (afterTurn) afterTurn();
     if (g.SeatsInPlay <= 1) break;
     if (g.TurnCounter >= 500000) {
       host.MessageBox("いつまでやっとんねん。");
@@ -125,10 +130,18 @@ void GameFlow::PlayTurn() {
   }
   if (g.Table.Count == 0) g.LeadSeat = g.Turn;
   SeatRecord& seat = g.Seat[g.Turn];
+  lastTurn.seat = g.Turn;
+  lastTurn.acted = false;
+  lastTurn.computer = false;
+  lastTurn.play.clear();
+  lastTurn.refused.clear();
+  lastTurn.code = 0;
   if (IsOut(seat.Status)) {
     g.Turn = NextSeat(g, g.Turn);
     return;
   }
+  lastTurn.acted = true;
+  lastTurn.mayPass = PassAllowed(g);
   g.View->RenderTable(0, true, true);
   Selection sel;
   const bool computer = g.Turn != 1 || humanIsComputer;
@@ -139,14 +152,18 @@ void GameFlow::PlayTurn() {
   } else {
     ai.ComputerTurn();
     sel = SelectedCards(g, g.Turn);
+    lastTurn.computer = true;
+    lastTurn.code = ai.DecisionCode;
     // Computer plays skip validation, so a play the rules would refuse
     // becomes a pass instead of breaking the table.
     if (!sel.empty() && !ComputerPlayIsLegal(g, sel)) {
       ++stats.illegalComputerPlays;
       ++stats.illegalByCode[ai.DecisionCode];
+      lastTurn.refused = sel;
       sel.clear();
     }
   }
+  lastTurn.play = sel;
   if (seat.Status == kSkipped || computer) {
     const bool fast = g.Options.SkipWhenOut == 255 && IsOut(g.Seat[1].Status);
     pacer.Wait(fast ? 60 : 300);

@@ -14,6 +14,17 @@ struct FlowStats {
   std::map<int, long> illegalByCode;  // refused computer plays by decision code
 };
 
+// What the last PlayTurn did, for traces and statistics.
+struct TurnRecord {
+  int seat = 0;
+  bool acted = false;     // false when the seat was already out of the deal
+  bool computer = false;  // chosen by ComputerTurn
+  bool mayPass = false;   // "パス" was allowed (the seat did not lead freely)
+  int code = 0;           // the computer's decision code
+  std::vector<uint8_t> play;     // in the order the cards went on the table; empty = pass
+  std::vector<uint8_t> refused;  // a computer play the rules refused (it became a pass)
+};
+
 // The game's flow over one Game: title, games, deals, turns, human input.
 class GameFlow {
  public:
@@ -26,6 +37,8 @@ class GameFlow {
   void PlayGame();
   // Title screen: waits for a click inside the client area.
   void TitleScreen();
+  // A new game after the title's click: scores, deal count and GameOver reset.
+  void StartGame();
   // Start-up's endless cycle of title and games (ends by QuitRequested).
   void RunForever();
 
@@ -34,6 +47,9 @@ class GameFlow {
 
   // When true, seat 1 is played by the computer too (headless runs).
   bool humanIsComputer = false;
+  // Called after every turn of PlayDeal (traces, invariant checks).
+  std::function<void()> afterTurn;
+  TurnRecord lastTurn;
 
   Game& g;
   Pacer& pacer;
