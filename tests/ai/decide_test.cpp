@@ -417,6 +417,13 @@ TEST(DecideAnswer, CharacterEightPeeksAtTheStock) {
   t.cp.HoldMargin = 6;
   t.Run();
   EXPECT_NE(t.cp.DecisionCode, 2312);
+  // A joker on the table is answered before the stock is looked at.
+  t.cp.Rule3 = true;
+  t.SetTable({Joker(1)}, 1);
+  t.Deal({1, 2, 3, Card(9, kDiamond)});
+  t.StockUp({}, {Joker(0)});
+  t.cp.HoldMargin = 6;
+  EXPECT_EQ(t.Ran(), (Result{2301, {1, 2, 3}}));
 }
 
 }  // namespace

@@ -105,6 +105,11 @@ TEST(LeadGroupSearch, SelectsTheFirstExactGroupAndReportsWhereItStopped) {
   t.cp.Kept[2] = true;
   EXPECT_EQ(t.cp.GroupSearch(5, 14, 4, 1, 1), 1);
   EXPECT_EQ(t.Selected(), (Picks{3}));
+  // A play settled before the search ends it after its first size.
+  t.Deal(Ranks({6, 6, 9, 9}));
+  t.cp.Decided = true;
+  EXPECT_EQ(t.cp.GroupSearch(10, 14, 1, 4, 1), 1);
+  EXPECT_TRUE(t.Selected().empty());
 }
 
 TEST(LeadShapes, NormalOrderStylesZeroAndOne) {
@@ -162,6 +167,10 @@ TEST(LeadShapes, NormalOrderStylesTwoAndThree) {
   t.Deal(Ranks({5, 5, 5, 16}), three);
   t.cp.Kept[2] = t.cp.Kept[3] = true;
   EXPECT_EQ(t.Ran(), (Result{821, {1, 2, 3, 4}}));
+  // Two cards: the search for high groups runs out one past size 2, at 3, so the
+  // joker joins the single that the last search finds.
+  EXPECT_EQ(t.Play(Ranks({9, 16}), three), (Result{820, {1, 2}}));
+  EXPECT_EQ(t.Play(Ranks({9, 16}), {.b = 4, .d = 4, .g = 5}), (Result{820, {1}}));
 }
 
 TEST(LeadShapes, ReversedOrder) {
@@ -383,6 +392,10 @@ TEST(LeadPressure, NextSeatOneStepFromTheLine) {
   // The next seat a card further from the line: nothing here.
   t.g.Seat[3].CardCount = 7;
   EXPECT_NE(t.Lead(Ranks({5, 5, 9, 11, 13}), near), 731);
+  // Only a character that pushes (TraitE + TraitB at least 7) gets this far.
+  t.g.Seat[3].CardCount = 9;  // Line - TraitB + 2 for TraitB 4
+  EXPECT_EQ(t.Lead(Ranks({5, 5, 9, 11, 13}), {.a = 4, .b = 4, .e = 3}), 731);
+  EXPECT_EQ(t.Play(Ranks({5, 5, 9, 11, 13}), {.a = 4, .b = 4, .e = 2}), (Result{782, {1, 2}}));
 }
 
 TEST(LeadRestless, FivesQueensAndSevens) {
