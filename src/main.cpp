@@ -19,7 +19,7 @@
 #include "settings/frm_option.h"
 #include "settings/paths.h"
 #include "settings/qt_host.h"
-// Until the table view and the headless runner land, the window runs without them.
+// The table view draws every frame; a build without it still runs the game unseen.
 #if __has_include("view/table_view.h") && __has_include("view/frame.h")
 #include "view/frame.h"
 #include "view/table_view.h"
@@ -98,6 +98,7 @@ int main(int argc, char** argv) {
   Pacer pacer(host);
 #ifdef TOMARUK_HAS_VIEW
   Frame frame;
+  frame.InitSurfaces();
   frame.presentHook = [&window](const QImage& picture) { window.frame()->ShowFrame(picture); };
   TableView view(g, pacer, frame);
   g.View = &view;

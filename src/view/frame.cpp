@@ -1,0 +1,192 @@
+#include "view/frame.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+
+#include "game/state.h"
+
+// The sheets are compiled into the view library; their initialiser must be named at global scope.
+static void InitSheetResources() { Q_INIT_RESOURCE(assets); }
+
+namespace tomaruk {
+
+QString TextFontFamily() {
+  static const QString family = [] {
+    const QStringList families = QFontDatabase::families();
+    if (families.contains("IPAGothic")) return QString("IPAGothic");
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+  }();
+  return family;
+}
+
+Frame::Frame()
+    : picMain(kScreenWidth, kScreenHeight, QImage::Format_RGB32),
+      picBack(kScreenWidth, kScreenHeight, QImage::Format_RGB32),
+      picEffect(kScreenWidth, kScreenHeight, QImage::Format_RGB32) {
+  picMain.fill(kTableGreen);
+  picBack.fill(kTableGreen);
+  picEffect.fill(kWhiteRgb);
+}
+
+void Frame::InitSurfaces(bool builtInSheets) {
+  picMain = QImage(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
+  picMain.fill(kTableGreen);
+  SetFontSize(12);
+  picBack = QImage(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
+  picBack.fill(kTableGreen);
+
+  sheetsLoaded = false;
+  if (!builtInSheets) {
+    InitSheetResources();
+    QImage cards(":/sheets/cards.png");
+    QImage icons(":/sheets/icons.png");
+    if (cards.size() == QSize(832, 480) && icons.size() == QSize(224, 64)) {
+      picCard = cards.convertToFormat(QImage::Format_RGB32);
+      picGra = icons.convertToFormat(QImage::Format_RGB32);
+      sheetsLoaded = true;
+    }
+  }
+  if (!sheetsLoaded) {
+    picCard = PaintCardSheet();
+    picGra = PaintIconSheet();
+  }
+
+  // The dimming mask: the 32 x 32 checker tile repeated over the whole frame.
+  picEffect = QImage(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
+  picEffect.fill(kWhiteRgb);
+  for (int j = 0; j < kScreenHeight / 32; ++j)
+    for (int i = 0; i < kScreenWidth / 32; ++i)
+      for (int y = 0; y < 32; ++y) {
+        const QRgb* src = reinterpret_cast<const QRgb*>(picGra.constScanLine(y)) + kCheckerX;
+        QRgb* dst = reinterpret_cast<QRgb*>(picEffect.scanLine(32 * j + y)) + 32 * i;
+        std::copy(src, src + 32, dst);
+      }
+}
+
+void Frame::Blit(const QImage& src, int sx, int sy, int x, int y, int w, int h, Op op) {
+  // Clip against the frame and the source together so the cell stays aligned.
+  if (x < 0) {
+    sx -= x;
+    w += x;
+    x = 0;
+  }
+  if (y < 0) {
+    sy -= y;
+    h += y;
+    y = 0;
+  }
+  if (sx < 0) {
+    x -= sx;
+    w += sx;
+    sx = 0;
+  }
+  if (sy < 0) {
+    y -= sy;
+    h += sy;
+    sy = 0;
+  }
+  w = std::min({w, picMain.width() - x, src.width() - sx});
+  h = std::min({h, picMain.height() - y, src.height() - sy});
+  if (w <= 0 || h <= 0) return;
+  for (int row = 0; row < h; ++row) {
+    const QRgb* s = reinterpret_cast<const QRgb*>(src.constScanLine(sy + row)) + sx;
+    QRgb* d = reinterpret_cast<QRgb*>(picMain.scanLine(y + row)) + x;
+    switch (op) {
+      case Op::Copy:
+        std::copy(s, s + w, d);
+        break;
+      case Op::Or:
+        for (int i = 0; i < w; ++i) d[i] = (d[i] | s[i]) | 0xFF000000u;
+        break;
+      case Op::And:
+        for (int i = 0; i < w; ++i) d[i] = (d[i] & s[i]) | 0xFF000000u;
+        break;
+    }
+  }
+}
+
+void Frame::CopyBackground(int x, int y, int w, int h) { Blit(picBack, 0, 0, x, y, w, h, Op::Copy); }
+
+void Frame::DrawSprite(const QImage& sheet, int maskX, int imageX, int srcY, int x, int y, int w, int h) {
+  Blit(sheet, maskX, srcY, x, y, w, h, Op::Or);
+  Blit(sheet, imageX, srcY, x, y, w, h, Op::And);
+}
+
+void Frame::DrawCard(int x, int y, int card, int suit, int rank) {
+  if (card < 1 || card > kCardCount || (suit != 0 && (rank < 3 || rank > 15))) return;
+  // The mask lies in the bottom row of the sheet, the faces above it: two blits of their own.
+  Blit(picCard, kMaskX, kJokerRowY, x, y, kCardW, kCardH, Op::Or);
+  if (suit != 0) {
+    Blit(picCard, kCardW * (rank - 3), kCardH * (suit - 1), x, y, kCardW, kCardH, Op::And);
+  } else {
+    // Codes 137..139 show the first joker picture, 140..142 the second.
+    Blit(picCard, kCardW * ((card - 137) / 3), kJokerRowY, x, y, kCardW, kCardH, Op::And);
+  }
+}
+
+void Frame::DrawCardBack(int x, int y, int height) {
+  DrawSprite(picCard, kMaskX, kBackX, kJokerRowY, x, y, kCardW, std::clamp(height, 0, kCardH));
+}
+
+void Frame::DimRect(int x, int y, int w, int h) { Blit(picEffect, 0, 0, x, y, w, h, Op::And); }
+
+void Frame::SetFontSize(int px) {
+  // The table view sets its size on every redraw; building the font once is enough.
+  if (fontReady && px == fontSize) return;
+  fontReady = true;
+  fontSize = px;
+  font = QFont(TextFontFamily());
+  font.setPixelSize(px);
+  font.setStyleStrategy(QFont::NoAntialias);
+}
+
+void Frame::DrawText(int x, int y, const std::string& utf8) {
+  QPainter p(&picMain);
+  p.setFont(font);
+  p.setPen(QColor::fromRgb(foreground));
+  const int ascent = QFontMetrics(font).ascent();
+  const QString text = QString::fromStdString(utf8);
+  int cx = x;
+  for (int i = 0; i < text.size(); ++i) {
+    QString ch = text.mid(i, 1);
+    if (text.at(i).isHighSurrogate() && i + 1 < text.size()) ch = text.mid(i++, 2);
+    p.drawText(cx, y + ascent, ch);
+    // Half-width cells for the one-byte characters (ASCII and half-width kana), full-width for the rest.
+    const char16_t u = ch.at(0).unicode();
+    cx += (u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F)) ? fontSize / 2 : fontSize;
+  }
+}
+
+void Frame::FrameRect(int left, int top, int right, int bottom) {
+  QPainter p(&picMain);
+  p.setPen(QPen(QColor::fromRgb(foreground), penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(left, top, right - left - 1, bottom - top - 1);
+}
+
+void Frame::FrameRoundRect(int left, int top, int right, int bottom, int ellipseW, int ellipseH) {
+  QPainter p(&picMain);
+  p.setPen(QPen(QColor::fromRgb(foreground), penWidth));
+  p.setBrush(Qt::NoBrush);
+  // The pen stays inside the rectangle, however wide it is.
+  const double half = penWidth / 2.0;
+  p.drawRoundedRect(QRectF(left + half, top + half, right - left - penWidth, bottom - top - penWidth),
+                    ellipseW / 2.0, ellipseH / 2.0);
+}
+
+void Frame::DrawLine(int x1, int y1, int x2, int y2) {
+  QPainter p(&picMain);
+  p.setPen(QPen(QColor::fromRgb(foreground), penWidth));
+  p.drawLine(x1, y1, x2, y2);
+}
+
+void Frame::Present() {
+  ++presentCount;
+  // The window keeps its own copy: drawing the next frame never shows through.
+  if (presentHook) presentHook(picMain.copy());
+}
+
+}  // namespace tomaruk

@@ -1,0 +1,80 @@
+#pragma once
+#include <QFont>
+#include <QImage>
+#include <functional>
+#include <string>
+
+namespace tomaruk {
+
+// The colours of the table view.
+constexpr QRgb kTableGreen = 0xFF007F00;
+constexpr QRgb kWhiteRgb = 0xFFFFFFFF;
+constexpr QRgb kRedRgb = 0xFFFF0000;
+constexpr QRgb kYellowRgb = 0xFFFFFF00;
+constexpr QRgb kBlueRgb = 0xFF0000FF;
+constexpr QRgb kGreyRgb = 0xFFAAAAAA;
+
+// Where the cells of the card sheet are: row 4 holds the jokers, the back and the mask.
+constexpr int kCardW = 64;
+constexpr int kCardH = 96;
+constexpr int kJokerRowY = 384;
+constexpr int kBackX = 128;
+constexpr int kMaskX = 192;
+// The icon sheet: the dimming tile sits in cell 6.
+constexpr int kCheckerX = 192;
+
+// The surfaces of the main window and the few primitives every picture of the game is made of.
+// picMain is the frame: nothing drawn into it is seen before Present.
+class Frame {
+ public:
+  Frame();
+  // Fills the background and the dimming mask and loads the two sheets. With builtInSheets, or
+  // when a sheet cannot be loaded, sheets painted here with the same cells are used instead.
+  void InitSurfaces(bool builtInSheets = false);
+
+  void CopyBackground(int x, int y, int w, int h);
+  // OR the mask cell into the frame, then AND the image cell over it.
+  void DrawSprite(const QImage& sheet, int maskX, int imageX, int srcY, int x, int y, int w, int h);
+  // The face of a card whose suit (0 = joker) and rank are given.
+  void DrawCard(int x, int y, int card, int suit, int rank);
+  // The top `height` rows (0..96) of a card back.
+  void DrawCardBack(int x, int y, int height);
+  // AND with the checker mask: only pixels at an even column and odd row offset keep their colour.
+  void DimRect(int x, int y, int w, int h);
+  // Text in the frame's font and colour, top-left at (x, y), placed cell by cell: a half-width
+  // character takes half the font's pixel size, a full-width one the whole size.
+  void DrawText(int x, int y, const std::string& utf8);
+  // Outlines; right and bottom are exclusive.
+  void FrameRect(int left, int top, int right, int bottom);
+  void FrameRoundRect(int left, int top, int right, int bottom, int ellipseW, int ellipseH);
+  void DrawLine(int x1, int y1, int x2, int y2);
+  void SetForeground(QRgb colour) { foreground = colour; }
+  void SetPenWidth(int n) { penWidth = n; }
+  // The font's cell height in pixels: 12 on the table, 20 on the title, 18 on the result screens.
+  void SetFontSize(int px);
+  // Hands a copy of the finished frame to the window.
+  void Present();
+
+  QImage picMain, picBack, picEffect, picCard, picGra;
+  std::function<void(const QImage&)> presentHook;
+  int presentCount = 0;
+  // True when both sheets came from the built-in pictures.
+  bool sheetsLoaded = false;
+  QRgb foreground = kWhiteRgb;
+  int penWidth = 1;
+  int fontSize = 12;
+  QFont font;
+  bool fontReady = false;
+
+ private:
+  enum class Op { Copy, Or, And };
+  void Blit(const QImage& src, int sx, int sy, int x, int y, int w, int h, Op op);
+};
+
+// Sheets painted in code, with the cells of the built-in pictures.
+QImage PaintCardSheet();
+QImage PaintIconSheet();
+// IPAGothic when installed, else the system's fixed-pitch font.
+QString TextFontFamily();
+
+}  // namespace tomaruk

@@ -1,2 +1,0 @@
-// Placeholder until the table view lands.
-namespace tomaruk {}
