@@ -1,6 +1,462 @@
+// The answer rules: how a computer seat beats the combination on the table once
+// no dedicated chooser has settled the play. First a quick look whether the hand
+// can beat the table at all; then, in pressing situations, the urgent layer that
+// spends 8s, 2s, aces and jokers at once; last the general layer, which normally
+// answers with the weakest group that is good enough.
+//
+// Decision codes:
+//   11, 14, 17       urgent, table below 8: the 8s, the 8s made up with one or two jokers
+//   21               urgent, under the suit lock: 8s of the table's suits
+//   24, 27           urgent single: the 2 of the table's suit (the ace under a J turn)
+//   31, 36           urgent single: a joker over a high card, any 2
+//   41, 51, 61       urgent pair: 2s of the table's suits, both jokers, a pair of 2s
+//   64, 71, 81       urgent pair: a 2 with the joker, an ace or 2 with the joker, the strongest pair
+//   91, 94, 97       urgent triple: the strongest triple, a pair with the joker, one card with both jokers
+//   111, 114, 117    urgent single, reversed order: the 3 of the table's suit, a joker, any 3
+//   121, 123, 125    urgent pair, reversed: 3s of the table's suits, both jokers, a pair of 3s
+//   127, 131, 136    urgent pair, reversed: a 3 with the joker, a card with the joker, the lowest pair
+//   141, 146         even/odd lock: a 6 over a 4 (a K over an A in reversed order)
+//   151, 154, 157    pressure on seats near the line: a group the next seat cannot top,
+//                    an ace or 2 of the table's suit, a 2
+//   161              the suit-following answer
+//   166              a joker over a single 2
+//   171, 176         the ordinary answer, normal order: the weakest exact group, or with a joker
+//   181, 186         the same in reversed order
+//   2501             pass: nothing in the hand beats the table
+//   2502             pass: the general layer finds no answer
+#include <algorithm>
+
 #include "ai/computer_player.h"
 
 namespace tomaruk {
-// Stub.
-void ComputerPlayer::AnswerSection() {}
+
+namespace {
+
+// One run of the answer rules over seat Turn's hand and the core's copy of the table.
+struct AnswerRules {
+  ComputerPlayer& c;
+  Game& g;
+  int cc = 0;         // cards in the hand
+  int tc = 0;         // cards on the table
+  int tr = 0;         // rank of the table's first card
+  int os = 1;         // +1 normal order, -1 reversed
+  int beatCount = 0;  // groups of the table's size that beat it
+
+  explicit AnswerRules(ComputerPlayer& cp)
+      : c(cp), g(cp.g), cc(cp.CC()), tc(cp.TableCount), tr(cp.TableRanks[1]), os(cp.OrderSign > 0 ? 1 : -1) {}
+
+  int Rank(int p) const { return c.Rank(p); }
+  int Suit(int p) const { return c.Suit(p); }
+  bool Joker(int p) const { return IsJoker(c.Hand(p)); }
+  bool NoLocks() const { return !c.SuitLock && !c.ParityLock; }
+  // Under the even/odd lock only the even faces follow while the order runs
+  // upwards, only the odd ones (never a joker) otherwise.
+  bool PassesParity(int rank) const {
+    if (!c.ParityLock) return true;
+    const int face = (rank + 1) % 15;
+    if (g.TempRevolution > 0) return face % 2 == 1;
+    return face % 2 == 0 && rank != 16;
+  }
+  void SelectRun(int from, int count) {
+    for (int p = from; p < from + count; ++p) c.Select(p);
+  }
+  bool Settle(int code) {
+    c.Decide(code);
+    return true;
+  }
+  void Pass(int code) {
+    c.UnselectAll();
+    c.Decided = false;
+    c.DecisionCode = code;
+  }
+
+  // Lists every card of the rank and follows the table's suits position by
+  // position; the 8s never follow in the suit answer and the parity test applies
+  // there. On failure the listed cards (the whole hand for the suit answer) are let go.
+  bool FollowSuits(int rank, int code, bool suitAnswer) {
+    int n = 0;
+    for (int p = 1; p <= cc; ++p)
+      if (Rank(p) == rank) c.PairMemo[++n] = p;
+    bool done = false;
+    if (n >= tc) {
+      int k = 1;
+      for (int j = 1; j <= n && !done; ++j) {
+        const int p = c.PairMemo[j];
+        if (Suit(p) != c.TableSuits[k]) continue;
+        if (suitAnswer && (Rank(p) == 8 || !PassesParity(Rank(p)))) continue;
+        c.Select(p);
+        if (++k > tc) done = true;
+      }
+    }
+    if (!done) {
+      if (suitAnswer) {
+        for (int p = 1; p <= cc; ++p) c.Unselect(p);
+      } else {
+        for (int j = 1; j <= n; ++j) c.Unselect(c.PairMemo[j]);
+      }
+    }
+    for (int j = 1; j <= n; ++j) c.PairMemo[j] = 0;
+    return done && Settle(code);
+  }
+
+  // The strongest pair (highest position) or the lowest one; 0 when none.
+  int StrongestPair() const {
+    for (int i = cc - 1; i >= 1; --i)
+      if (Rank(i) == Rank(i + 1)) return i;
+    return 0;
+  }
+  int LowestPair() const {
+    for (int i = 1; i <= cc - 1; ++i)
+      if (Rank(i) == Rank(i + 1)) return i;
+    return 0;
+  }
+
+  void Run() {
+    if (tc < 1) return Pass(2501);
+    // Can anything beat it: tc cards of one rank stronger than the table.
+    for (int i = 1; i <= cc + 1 - tc; ++i)
+      if (Rank(i) * os > tr * os && Rank(i) == Rank(i + tc - 1)) ++beatCount;
+    if (!Joker(cc) && beatCount == 0) return Pass(2501);
+    if (cc < tc) return Pass(2501);
+
+    // The urgent gate: cool characters go straight to the general layer unless
+    // the seat on the table is about to finish or few seats are left.
+    const SeatRecord& lead = g.Seat[g.LeadSeat];
+    const bool cool = c.TraitD + c.TraitE >= 9 && c.TraitE != 5 && (lead.CardCount > 1 || c.PlayersLeft > 4);
+    if (!cool) {
+      const bool restless = c.Draw() * 1.3 + 4 < c.TraitE;
+      if (restless || lead.CardCount == 1 || c.HoldMargin <= c.HoldThreshold) {
+        const bool settled =
+            (tr * os >= 8 * os || c.TraitE == 5) ? (os > 0 ? High() : HighReversed()) : Eights();
+        if (settled) return;
+      }
+    }
+    General();
+  }
+
+  // The table is weaker than 8: an 8 clears it.
+  bool Eights() {
+    if (!c.Rule8) return false;
+    if (c.SuitLock) {
+      // Code 21: 8s that follow the table's suits.
+      if (!(os > 0 || !c.ParityLock)) return false;
+      return FollowSuits(8, 21, false);
+    }
+    if (c.TraitF1 == 1 && c.AnySkipped) return false;
+    for (int i = 1; i <= cc - tc + 1; ++i)
+      if (c.IsExactGroup(i, tc, 8, 8, os, 0)) {
+        SelectRun(i, tc);
+        return Settle(11);
+      }
+    const bool tight = c.HoldThreshold >= c.HoldMargin;
+    if (tight && cc >= 3 && c.TraitG <= 3 && tc >= 2 && !c.ParityLock && Joker(cc)) {
+      for (int i = 1; i <= cc - 1; ++i)
+        if (c.IsExactGroup(i, tc - 1, 8, 8, 1, 0)) {
+          SelectRun(i, tc - 1);
+          c.Select(cc);
+          return Settle(14);
+        }
+    }
+    if (tight && cc >= 4 && c.TraitG <= 2 && tc >= 3 && !c.ParityLock && Joker(cc - 1)) {
+      for (int i = 1; i <= cc - 1; ++i)
+        if (c.IsExactGroup(i, tc - 2, 8, 8, 1, 0)) {
+          SelectRun(i, tc - 2);
+          c.Select(cc - 1);
+          c.Select(cc);
+          return Settle(17);
+        }
+    }
+    return false;
+  }
+
+  // The high branch in normal order: 2s, aces and jokers.
+  bool High() {
+    const bool parityOk = g.TempRevolution > 0 || !c.ParityLock;
+    const int low = std::max(1, cc - beatCount);
+    if (tc == 1) {
+      if (parityOk && tr < 15)
+        for (int i = cc; i >= low; --i)
+          if (Suit(i) == c.TableSuits[1] && Rank(i) == 15) {
+            c.Select(i);
+            return Settle(24);
+          }
+      // A J turned the order while the lock is on: the ace is the top odd card.
+      if (g.TempRevolution < 0 && c.ParityLock && tr < 14)
+        for (int i = cc; i >= low; --i)
+          if (Suit(i) == c.TableSuits[1] && Rank(i) == 14) {
+            c.Select(i);
+            return Settle(27);
+          }
+      // A joker over a high card, unless the jokers are mostly accounted for
+      // while the stock is still thick.
+      int seen = 0;
+      if (c.TraitA >= 3)
+        for (int code = 137; code <= kCardCount; ++code)
+          if (g.CardPlace[code] == g.Turn || g.CardPlace[code] >= kInDiscard) ++seen;
+      if (g.StockCount < 120 - 20 * seen) seen = 0;
+      if (!(c.TraitF1 == 1 && c.AnySkipped) && Joker(cc) && NoLocks() && tr > 11 && tr < 16 && seen == 0) {
+        c.Select(cc);
+        return Settle(31);
+      }
+      if ((c.TraitF1 == 1 && c.AnySkipped && c.TraitD > 3) || !parityOk) return false;
+      if (tr < 15 && !c.SuitLock)
+        for (int i = cc; i >= low; --i)
+          if (Rank(i) == 15) {
+            c.Select(i);
+            return Settle(36);
+          }
+      return false;
+    }
+    if (tc == 2) {
+      if (parityOk && tr < 15 && FollowSuits(15, 41, false)) return true;
+      if (c.TraitD + c.TraitB + c.TraitE > 9 && Joker(cc - 1) && NoLocks() && tr < 16 && g.Line < 13) {
+        SelectRun(cc - 1, 2);
+        return Settle(51);
+      }
+      if (parityOk && tr < 15 && !c.SuitLock)
+        for (int i = cc; i >= low; --i)
+          if (Rank(i) == 15 && Rank(i - 1) == 15) {
+            SelectRun(i - 1, 2);
+            return Settle(61);
+          }
+      if (Joker(cc) && NoLocks() && tr < 15)
+        for (int i = cc - 1; i >= 1; --i)
+          if (Rank(i) == 15) {
+            c.Select(i);
+            c.Select(cc);
+            return Settle(64);
+          }
+      const int pair = StrongestPair();
+      const int q = pair > 0 ? Rank(pair) : 0;
+      if (NoLocks() && Joker(cc) && tr < 15) {
+        int p = 0;
+        for (int i = cc - 1; i >= 1 && p == 0; --i)
+          if (!Joker(i)) p = i;
+        const int t = Rank(p);
+        const int v = c.TraitA - 0.5 * c.Draw() > 1.5 ? 14 : 13;
+        // An ace or a 2 with the joker, kept back when a pair would do and
+        // the table is still crowded.
+        if (t >= 14 && t > tr && q < t && !(t > v && tr < q && c.PlayersLeft <= g.Options.SeatCount - 4)) {
+          c.Select(p);
+          c.Select(cc);
+          return Settle(71);
+        }
+      }
+      if (NoLocks() && tr < q) {
+        SelectRun(pair, 2);
+        return Settle(81);
+      }
+      return false;
+    }
+    if (tc == 3) {
+      if (c.SuitLock) return false;
+      for (int i = cc - 2; i >= 1; --i)
+        if (c.IsExactGroup(i, 3, tr + 1, 15, -1, 0) && PassesParity(Rank(i))) {
+          SelectRun(i, 3);
+          return Settle(91);
+        }
+      if (Joker(cc) && tr > 11 && !c.ParityLock)
+        for (int i = cc - 2; i >= 1; --i)
+          if (c.IsExactGroup(i, 2, tr + 1, 16, -1, 0)) {
+            SelectRun(i, 2);
+            c.Select(cc);
+            return Settle(94);
+          }
+      if (Rank(cc - 2) > tr && Joker(cc - 1) && tr > 11 && c.TraitD < 4 && !c.ParityLock) {
+        SelectRun(cc - 2, 3);
+        return Settle(97);
+      }
+    }
+    return false;
+  }
+
+  // The high branch in reversed order, where the 3 is the strongest rank.
+  bool HighReversed() {
+    if (tc == 1) {
+      if (tr > 3)
+        for (int i = 1; i <= cc; ++i)
+          if (Rank(i) == 3 && Suit(i) == c.TableSuits[1]) {
+            c.Select(i);
+            return Settle(111);
+          }
+      if (Joker(cc) && NoLocks() && tr < 16) {
+        c.Select(cc);
+        return Settle(114);
+      }
+      if (tr > 3 && !c.SuitLock)
+        for (int i = 1; i <= cc; ++i)
+          if (Rank(i) == 3) {
+            c.Select(i);
+            return Settle(117);
+          }
+      return false;
+    }
+    if (tc == 2) {
+      if (tr > 3 && FollowSuits(3, 121, false)) return true;
+      if (Joker(cc - 1) && tr < 16 && !c.SuitLock) {
+        SelectRun(cc - 1, 2);
+        return Settle(123);
+      }
+      if (tr > 3 && !c.SuitLock)
+        for (int i = 1; i <= cc - 1; ++i)
+          if (Rank(i) == 3 && Rank(i + 1) == 3) {
+            SelectRun(i, 2);
+            return Settle(125);
+          }
+      if (Joker(cc) && NoLocks() && Rank(1) == 3 && tr > 3) {
+        c.Select(1);
+        c.Select(cc);
+        return Settle(127);
+      }
+      if (!NoLocks()) return false;
+      const int pair = LowestPair();
+      const int q = pair > 0 ? Rank(pair) : 0;
+      if (Joker(cc) && tr > 3) {
+        int p = 1;
+        while (p < cc && Rank(p) == q) ++p;
+        const int t = Rank(p);
+        bool fires = t < tr;
+        if (fires && q < tr && (c.PlayersLeft <= g.Options.SeatCount - 4 || t >= 5)) fires = false;
+        if (fires) {
+          c.Select(p);
+          c.Select(cc);
+          return Settle(131);
+        }
+      }
+      // Only a pair there is: without one nothing is played here.
+      if (pair > 0 && q < tr) {
+        SelectRun(pair, 2);
+        return Settle(136);
+      }
+    }
+    return false;
+  }
+
+  void General() {
+    if (c.PlayersLeft == 2) {
+      c.ChooseDuelPlay();
+      if (c.Decided) return;
+      c.UnselectAll();
+    }
+    // Under the even/odd lock a 6 answers a 4 (a K answers an A in reversed order).
+    if (c.Rule4 && c.TraitB >= 3 && tc == 1 && tr == (os > 0 ? 4 : 14)) {
+      const int reply = os > 0 ? 6 : 13;
+      const int n = std::min(cc, 5);
+      for (int j = 0; j < n; ++j) {
+        const int i = os > 0 ? 1 + j : cc - j;
+        if (Rank(i) == reply && Suit(i) == c.TableSuits[1] && Rank(i + 1) != reply) {
+          c.Select(i);
+          return (void)Settle(141);
+        }
+        if (!c.SuitLock && c.IsExactGroup(i, 1, reply, reply, os, 0)) {
+          c.Select(i);
+          return (void)Settle(146);
+        }
+      }
+    }
+    if (Pressure()) return;
+    // The suit-following answer.
+    if (os > 0 && (c.TraitC >= 3 || c.SuitLock) && !(c.TraitC < 3 && tc < 2)) {
+      for (int r = tr + 1; r <= 15; ++r)
+        if (FollowSuits(r, 161, true)) return;
+    }
+    if (tc == 1 && tr == 15 && Joker(cc) && NoLocks() && c.TraitD <= 4 && os > 0 && c.TraitA >= 2 &&
+        (c.HoldMargin <= c.HoldThreshold - 1 || g.LeadSeat == c.NextSeat)) {
+      c.Select(cc);
+      return (void)Settle(166);
+    }
+    if (c.SuitLock) return Pass(2502);
+    // An 8 pair is too good for an ordinary pair when the character plans ahead.
+    const auto spareEights = [&](int i) { return Rank(i) == 8 && c.TraitD >= 4 && tc >= 2; };
+    const bool withJoker = (c.HoldMargin <= c.HoldThreshold - 1 || tc >= 4) && Joker(cc);
+    if (os > 0) {
+      // The ordinary answer: the weakest exact group that beats the table, 2s
+      // included; jokers alone only for characters that like to.
+      const int hi = 15 + c.TraitF2;
+      for (int i = 1; i <= cc + 1 - tc; ++i)
+        if (c.IsExactGroup(i, tc, tr + 1, hi, 1, 0) && PassesParity(Rank(i)) && !spareEights(i)) {
+          SelectRun(i, tc);
+          return (void)Settle(171);
+        }
+      // A group one card short, made up with the joker below which it lies (a
+      // whole group would already have been the ordinary answer).
+      if (withJoker && tc >= 2 && !c.ParityLock)
+        for (int i = 1; i <= cc - tc + 1; ++i)
+          if (c.IsExactGroup(i, tc - 1, tr + 1, hi, 1, 0) && !spareEights(i)) {
+            SelectRun(i, tc - 1);
+            c.Select(cc);
+            return (void)Settle(176);
+          }
+      return Pass(2502);
+    }
+    const auto passesReversed = [&](int i) {
+      return !c.ParityLock || ((Rank(i) + 1) % 15 % 2 == 0 && !Joker(i));
+    };
+    for (int i = cc + 1 - tc; i >= 1; --i)
+      if (c.IsExactGroup(i, tc, 3, tr - 1, -1, 0) && passesReversed(i)) {
+        SelectRun(i, tc);
+        return (void)Settle(181);
+      }
+    if (withJoker)
+      for (int i = cc - tc; i >= 1; --i)
+        if (c.IsExactGroup(i, tc, 3, tr - 1, -1, 0) && !spareEights(i)) {
+          SelectRun(i, tc - 1);
+          c.Select(cc);
+          return (void)Settle(186);
+        }
+    Pass(2502);
+  }
+
+  // Pressure on the seats near the line, normal order only.
+  bool Pressure() {
+    if (!(c.TraitE + c.TraitB >= 7 && c.TraitE >= 4 && os > 0)) return false;
+    const int near = g.Line - (c.TraitB - c.TraitA + 2);
+    int count = 0;
+    for (int s = 1; s <= g.Options.SeatCount; ++s)
+      if (s != g.Turn && g.Seat[s].CardCount >= near) ++count;
+    if (count < c.PlayersLeft - 4) return false;
+    if (c.TraitA == 5) {
+      // It looks at the next seat's best card and plays a group that tops it.
+      const int t = g.RankOf(g.HandCard(c.NextSeat, g.Seat[c.NextSeat].CardCount));
+      for (int i = 1; i <= cc - tc + 1; ++i) {
+        const int r = Rank(i);
+        if (r == Rank(i + tc - 1) && r > tr && r >= t && r != 11 && NoLocks() &&
+            (Rank(i + tc) != r || c.TraitD <= 3)) {
+          SelectRun(i, tc);
+          return Settle(151);
+        }
+      }
+    }
+    if (tc != 1) return false;
+    // The first ace or 2 of the table's suit from the top; a careful character
+    // does not break a group for it.
+    if (NoLocks()) {
+      for (int i = cc; i >= std::max(1, cc - beatCount + 1); --i) {
+        if (Suit(i) != c.TableSuits[1] || Rank(i) < 14) continue;
+        if (c.TraitD >= 4 && (Rank(i - 1) == Rank(i) || Rank(i + 1) == Rank(i))) break;
+        c.Select(i);
+        return Settle(154);
+      }
+    }
+    // The first 2 from the top; a 2 follows a locked suit only in its own suit,
+    // which the suit answers see to.
+    if ((g.TempRevolution > 0 || !c.ParityLock) && !c.SuitLock) {
+      for (int i = cc; i >= std::max(1, cc - tc * beatCount + 1); --i) {
+        if (Rank(i) != 15) continue;
+        if (c.TraitD >= 4 && Rank(i - 1) == 15) break;
+        c.Select(i);
+        return Settle(157);
+      }
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+void ComputerPlayer::AnswerSection() {
+  AnswerRules rules(*this);
+  rules.Run();
+}
+
 }  // namespace tomaruk
