@@ -103,9 +103,7 @@ QPainterPath SuitPath(int suit, const QRectF& r) {
   return t.map(UnitSuit(suit));
 }
 
-void FillSuit(QPainter& p, int suit, const QRectF& r, const QColor& c) {
-  p.fillPath(SuitPath(suit, r), c);
-}
+void FillSuit(QPainter& p, int suit, const QRectF& r, const QColor& c) { p.fillPath(SuitPath(suit, r), c); }
 
 // A suit symbol centred on (cx, cy), turned upside down when flip is set (the lower half of a card).
 void Pip(QPainter& p, int suit, double cx, double cy, double w, double h, bool flip) {
@@ -131,8 +129,10 @@ const char* const kRankText[13] = {"3", "4", "5", "6", "7", "8", "9", "10", "J",
 void CornerIndex(QPainter& p, int col, int suit) {
   const bool ten = col == 7;
   p.setPen(SuitInk(suit));
-  p.setFont(IndexFont(ten ? 11 : 12, ten));
-  p.drawText(QRectF(1, 2, 14, 13), Qt::AlignHCenter | Qt::AlignVCenter, kRankText[col]);
+  QFont f = IndexFont(ten ? 11 : 12, false);
+  if (ten) f.setLetterSpacing(QFont::AbsoluteSpacing, -1.2);  // "10" has to fit the 16-pixel strip
+  p.setFont(f);
+  p.drawText(QRectF(ten ? 0.5 : 1, 2, 15, 13), Qt::AlignHCenter | Qt::AlignVCenter, kRankText[col]);
   FillSuit(p, suit, QRectF(4, 16, 8, 9), SuitInk(suit));
 }
 
@@ -151,22 +151,48 @@ void NumberPips(QPainter& p, int rank, int suit) {
   const double top = 18, bottom = 78, mid = 48;
   const double q1 = top + (bottom - top) / 3, q2 = top + 2 * (bottom - top) / 3;
   const double pw = 10.5, ph = 11.5;
-  struct P { double x, y; };
+  struct P {
+    double x, y;
+  };
   std::vector<P> at;
   auto sides = [&](std::initializer_list<double> ys) {
     for (double y : ys) at.push_back({xl, y}), at.push_back({xr, y});
   };
   switch (rank) {
-    case 2: at = {{xc, top}, {xc, bottom}}; break;
-    case 3: at = {{xc, top}, {xc, mid}, {xc, bottom}}; break;
-    case 4: sides({top, bottom}); break;
-    case 5: sides({top, bottom}); at.push_back({xc, mid}); break;
-    case 6: sides({top, mid, bottom}); break;
-    case 7: sides({top, mid, bottom}); at.push_back({xc, (top + mid) / 2}); break;
-    case 8: sides({top, mid, bottom}); at.push_back({xc, (top + mid) / 2}), at.push_back({xc, (mid + bottom) / 2}); break;
-    case 9: sides({top, q1, q2, bottom}); at.push_back({xc, mid}); break;
-    case 10: sides({top, q1, q2, bottom}); at.push_back({xc, (top + q1) / 2}), at.push_back({xc, (q2 + bottom) / 2}); break;
-    default: break;
+    case 2:
+      at = {{xc, top}, {xc, bottom}};
+      break;
+    case 3:
+      at = {{xc, top}, {xc, mid}, {xc, bottom}};
+      break;
+    case 4:
+      sides({top, bottom});
+      break;
+    case 5:
+      sides({top, bottom});
+      at.push_back({xc, mid});
+      break;
+    case 6:
+      sides({top, mid, bottom});
+      break;
+    case 7:
+      sides({top, mid, bottom});
+      at.push_back({xc, (top + mid) / 2});
+      break;
+    case 8:
+      sides({top, mid, bottom});
+      at.push_back({xc, (top + mid) / 2}), at.push_back({xc, (mid + bottom) / 2});
+      break;
+    case 9:
+      sides({top, q1, q2, bottom});
+      at.push_back({xc, mid});
+      break;
+    case 10:
+      sides({top, q1, q2, bottom});
+      at.push_back({xc, (top + q1) / 2}), at.push_back({xc, (q2 + bottom) / 2});
+      break;
+    default:
+      break;
   }
   for (const P& pt : at) Pip(p, suit, pt.x, pt.y, pw, ph, pt.y > mid + 0.5);
 }
@@ -245,7 +271,9 @@ void CourtHalf(QPainter& p, int rank, int suit) {
   }
 
   // Hair behind the head.
-  const QColor hair = rank == 13 ? QColor(226, 228, 234) : rank == 12 ? QColor(214, 150, 40) : QColor(120, 70, 30);
+  const QColor hair = rank == 13   ? QColor(226, 228, 234)
+                      : rank == 12 ? QColor(214, 150, 40)
+                                   : QColor(120, 70, 30);
   p.setBrush(hair);
   p.setPen(QPen(outline, 0.6));
   if (rank == 12)  // the queen's long hair falls to the shoulders
@@ -387,7 +415,8 @@ void JokerFace(QPainter& p, bool colour) {
     const double x0 = 16 + k * 4.0;
     QPolygonF pt({QPointF(x0 - 1, 66), QPointF(x0 + 2, 76), QPointF(x0 + 5, 66)});
     p.setPen(QPen(outline, 0.6));
-    p.setBrush(k % 2 ? (colour ? kGold : QColor(235, 235, 238)) : (colour ? QColor(215, 30, 40) : QColor(40, 40, 44)));
+    p.setBrush(k % 2 ? (colour ? kGold : QColor(235, 235, 238))
+                     : (colour ? QColor(215, 30, 40) : QColor(40, 40, 44)));
     p.drawPolygon(pt);
   }
   // Shoulders.
@@ -693,7 +722,12 @@ QImage ToIndexed(const QImage& img) {
   QHash<QRgb, int> count;
   for (int y = 0; y < img.height(); ++y)
     for (int x = 0; x < img.width(); ++x) ++count[img.pixel(x, y)];
-  struct Entry { QRgb c; int n; long best; int index; };
+  struct Entry {
+    QRgb c;
+    int n;
+    long best;
+    int index;
+  };
   std::vector<Entry> colours;
   for (auto it = count.cbegin(); it != count.cend(); ++it) colours.push_back({it.key(), it.value(), -1, 0});
   std::sort(colours.begin(), colours.end(), [](const Entry& a, const Entry& b) { return a.c < b.c; });
