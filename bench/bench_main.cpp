@@ -198,6 +198,7 @@ static void RenderFullTable(benchmark::State& state) {
     flow.PlayTurn();
   }
   Frame frame;
+  frame.InitSurfaces();
   TableView view(*g, pacer, frame);
   for (auto _ : state) {
     view.RenderTable(0, false, true);

@@ -66,6 +66,19 @@ void Frame::InitSurfaces(bool builtInSheets) {
       }
 }
 
+namespace {
+
+// Both sides are opaque, so the alpha byte stays 0xFF under OR and AND alike.
+void OrRow(QRgb* __restrict d, const QRgb* __restrict s, int w) {
+  for (int i = 0; i < w; ++i) d[i] |= s[i];
+}
+
+void AndRow(QRgb* __restrict d, const QRgb* __restrict s, int w) {
+  for (int i = 0; i < w; ++i) d[i] &= s[i];
+}
+
+}  // namespace
+
 void Frame::Blit(const QImage& src, int sx, int sy, int x, int y, int w, int h, Op op) {
   // Clip against the frame and the source together so the cell stays aligned.
   if (x < 0) {
@@ -91,18 +104,22 @@ void Frame::Blit(const QImage& src, int sx, int sy, int x, int y, int w, int h, 
   w = std::min({w, picMain.width() - x, src.width() - sx});
   h = std::min({h, picMain.height() - y, src.height() - sy});
   if (w <= 0 || h <= 0) return;
+  // The sheets and the frame are separate images, so a row of one never overlaps a row of the other.
+  const uchar* srcBits = src.constBits() + static_cast<qsizetype>(sy) * src.bytesPerLine();
+  uchar* dstBits = picMain.bits() + static_cast<qsizetype>(y) * picMain.bytesPerLine();
+  const qsizetype srcStride = src.bytesPerLine(), dstStride = picMain.bytesPerLine();
   for (int row = 0; row < h; ++row) {
-    const QRgb* s = reinterpret_cast<const QRgb*>(src.constScanLine(sy + row)) + sx;
-    QRgb* d = reinterpret_cast<QRgb*>(picMain.scanLine(y + row)) + x;
+    const QRgb* s = reinterpret_cast<const QRgb*>(srcBits + row * srcStride) + sx;
+    QRgb* d = reinterpret_cast<QRgb*>(dstBits + row * dstStride) + x;
     switch (op) {
       case Op::Copy:
         std::copy(s, s + w, d);
         break;
       case Op::Or:
-        for (int i = 0; i < w; ++i) d[i] = (d[i] | s[i]) | 0xFF000000u;
+        OrRow(d, s, w);
         break;
       case Op::And:
-        for (int i = 0; i < w; ++i) d[i] = (d[i] & s[i]) | 0xFF000000u;
+        AndRow(d, s, w);
         break;
     }
   }
@@ -180,7 +197,10 @@ void Frame::FrameRoundRect(int left, int top, int right, int bottom, int ellipse
 void Frame::DrawLine(int x1, int y1, int x2, int y2) {
   QPainter p(&picMain);
   p.setPen(QPen(QColor::fromRgb(foreground), penWidth));
-  p.drawLine(x1, y1, x2, y2);
+  // Like an outline's right and bottom edges, a line stops one pixel short of its end point.
+  const int dx = (x2 > x1) - (x2 < x1), dy = (y2 > y1) - (y2 < y1);
+  if (dx == 0 && dy == 0) return;
+  p.drawLine(x1, y1, x2 - dx, y2 - dy);
 }
 
 void Frame::Present() {

@@ -307,7 +307,7 @@ TEST_F(TableViewTest, TitleAndResultScreens) {
   img = frame.picMain.copy();
   EXPECT_EQ(img.pixel(50, 261), kTableGreen);  // the first screen is gone under the redraw
   EXPECT_EQ(InkBox(img, QRect(0, 170, 576, 16), [](QRgb c) { return c == kWhiteRgb; }),
-            QRect(40, 180, 497, 1));
+            QRect(40, 180, 496, 1));
   // The table goes back to its own font.
   EXPECT_EQ(frame.fontSize, 12);
 }
