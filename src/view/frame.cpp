@@ -77,7 +77,44 @@ void AndRow(QRgb* __restrict d, const QRgb* __restrict s, int w) {
   for (int i = 0; i < w; ++i) d[i] &= s[i];
 }
 
+// (d | mask) & image, the two raster operations of a sprite fused.
+void MaskRow(QRgb* __restrict d, const QRgb* __restrict m, const QRgb* __restrict s, int w) {
+  for (int i = 0; i < w; ++i) d[i] = (d[i] | m[i]) & s[i];
+}
+
 }  // namespace
+
+void Frame::MaskedBlit(const QImage& sheet, int mx, int my, int ix, int iy, int x, int y, int w, int h) {
+  // Cut off what lies outside the frame, moving both source cells alike.
+  if (x < 0) {
+    mx -= x;
+    ix -= x;
+    w += x;
+    x = 0;
+  }
+  if (y < 0) {
+    my -= y;
+    iy -= y;
+    h += y;
+    y = 0;
+  }
+  if (mx < 0 || ix < 0 || my < 0 || iy < 0) {
+    Blit(sheet, mx, my, x, y, w, h, Op::Or);
+    Blit(sheet, ix, iy, x, y, w, h, Op::And);
+    return;
+  }
+  w = std::min({w, picMain.width() - x, sheet.width() - mx, sheet.width() - ix});
+  h = std::min({h, picMain.height() - y, sheet.height() - my, sheet.height() - iy});
+  if (w <= 0 || h <= 0) return;
+  const qsizetype srcStride = sheet.bytesPerLine(), dstStride = picMain.bytesPerLine();
+  const uchar* bits = sheet.constBits();
+  uchar* dstBits = picMain.bits() + static_cast<qsizetype>(y) * dstStride;
+  for (int row = 0; row < h; ++row) {
+    const QRgb* m = reinterpret_cast<const QRgb*>(bits + (my + row) * srcStride) + mx;
+    const QRgb* s = reinterpret_cast<const QRgb*>(bits + (iy + row) * srcStride) + ix;
+    MaskRow(reinterpret_cast<QRgb*>(dstBits + row * dstStride) + x, m, s, w);
+  }
+}
 
 void Frame::Blit(const QImage& src, int sx, int sy, int x, int y, int w, int h, Op op) {
   // Clip against the frame and the source together so the cell stays aligned.
@@ -128,19 +165,17 @@ void Frame::Blit(const QImage& src, int sx, int sy, int x, int y, int w, int h, 
 void Frame::CopyBackground(int x, int y, int w, int h) { Blit(picBack, 0, 0, x, y, w, h, Op::Copy); }
 
 void Frame::DrawSprite(const QImage& sheet, int maskX, int imageX, int srcY, int x, int y, int w, int h) {
-  Blit(sheet, maskX, srcY, x, y, w, h, Op::Or);
-  Blit(sheet, imageX, srcY, x, y, w, h, Op::And);
+  MaskedBlit(sheet, maskX, srcY, imageX, srcY, x, y, w, h);
 }
 
 void Frame::DrawCard(int x, int y, int card, int suit, int rank) {
   if (card < 1 || card > kCardCount || (suit != 0 && (rank < 3 || rank > 15))) return;
-  // The mask lies in the bottom row of the sheet, the faces above it: two blits of their own.
-  Blit(picCard, kMaskX, kJokerRowY, x, y, kCardW, kCardH, Op::Or);
+  // The mask lies in the bottom row of the sheet, the faces above it.
   if (suit != 0) {
-    Blit(picCard, kCardW * (rank - 3), kCardH * (suit - 1), x, y, kCardW, kCardH, Op::And);
+    MaskedBlit(picCard, kMaskX, kJokerRowY, kCardW * (rank - 3), kCardH * (suit - 1), x, y, kCardW, kCardH);
   } else {
     // Codes 137..139 show the first joker picture, 140..142 the second.
-    Blit(picCard, kCardW * ((card - 137) / 3), kJokerRowY, x, y, kCardW, kCardH, Op::And);
+    MaskedBlit(picCard, kMaskX, kJokerRowY, kCardW * ((card - 137) / 3), kJokerRowY, x, y, kCardW, kCardH);
   }
 }
 

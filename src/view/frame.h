@@ -69,6 +69,8 @@ class Frame {
  private:
   enum class Op { Copy, Or, And };
   void Blit(const QImage& src, int sx, int sy, int x, int y, int w, int h, Op op);
+  // The OR with the mask cell and the AND with the image cell in one pass over the frame.
+  void MaskedBlit(const QImage& sheet, int mx, int my, int ix, int iy, int x, int y, int w, int h);
 };
 
 // Sheets painted in code, with the cells of the built-in pictures.

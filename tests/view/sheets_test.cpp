@@ -112,6 +112,45 @@ TEST(SheetsTest, EveryPictureIsDistinct) {
   }
 }
 
+// The separate blots of ink in the middle strip of a card, between the two corner indices: on a
+// number card, its pips.
+int PipCount(const QImage& cell) {
+  constexpr int x0 = 17, x1 = 47, y0 = 2, y1 = 94;
+  auto ink = [&](int x, int y) { return qGray(cell.pixel(x, y)) < 200; };
+  std::vector<bool> seen((x1 - x0) * (y1 - y0));
+  int blots = 0;
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) {
+      if (!ink(x, y) || seen[(y - y0) * (x1 - x0) + x - x0]) continue;
+      ++blots;
+      std::vector<std::pair<int, int>> todo{{x, y}};
+      seen[(y - y0) * (x1 - x0) + x - x0] = true;
+      while (!todo.empty()) {
+        const auto [px, py] = todo.back();
+        todo.pop_back();
+        for (auto [nx, ny] : {std::pair{px + 1, py}, {px - 1, py}, {px, py + 1}, {px, py - 1}}) {
+          if (nx < x0 || nx >= x1 || ny < y0 || ny >= y1 || !ink(nx, ny)) continue;
+          if (seen[(ny - y0) * (x1 - x0) + nx - x0]) continue;
+          seen[(ny - y0) * (x1 - x0) + nx - x0] = true;
+          todo.push_back({nx, ny});
+        }
+      }
+    }
+  return blots;
+}
+
+TEST(SheetsTest, NumberCardsShowTheirPips) {
+  // Columns 0..7 are the ranks 3..10, column 11 the ace with its single large pip, 12 the 2.
+  for (int row = 0; row < 4; ++row) {
+    for (int col = 0; col <= 7; ++col) EXPECT_EQ(PipCount(Cell(col, row)), col + 3) << col << "/" << row;
+    EXPECT_EQ(PipCount(Cell(12, row)), 2) << row;
+    // The ace of spades keeps its rings round the pip; the other aces show the pip alone.
+    if (row > 0) {
+      EXPECT_EQ(PipCount(Cell(11, row)), 1) << row;
+    }
+  }
+}
+
 // Counts the ink of one 32 x 32 icon picture: pixels that are not white.
 int Ink(const QImage& icons, int cell, int half, int rowFrom = 0, int rowTo = 32) {
   int n = 0;
