@@ -159,6 +159,12 @@ TEST(ReviewDecision, OneCardFromDroppingOut) {
   EXPECT_EQ(t.Review(), (Result{0, {}}));
   t.g.Table.StairKey = 255;
   EXPECT_EQ(t.Review(), (Result{2542, {2, 3, 4, 5}}));
+  // A pair of jokers cannot be beaten, not even by a 3 in reversed order.
+  t.g.Revolution = -1;
+  t.Follow({Card(3, S), Card(7, H), Joker(0)}, {Joker(1), Joker(2)}, {}, false);
+  t.cp.HoldMargin = 1;
+  EXPECT_EQ(t.Review(), (Result{0, {}}));
+  t.g.Revolution = 1;
   // A hand one card short of the table cannot answer it, in either order.
   for (int revolution : {1, -1}) {
     t.g.Revolution = revolution;

@@ -29,7 +29,7 @@ TEST(Reliability, ThousandsOfDealsOverRandomOptionRecords) {
   std::map<int, long> illegalBySeats;
   // Every seat count, limit and shortest stair, each with random flags,
   // score goal and characters; a few deals each.
-  const int dealsEach = Scaled(16);
+  const int dealsEach = Scaled(32);
   for (int seats = 2; seats <= 8; ++seats) {
     for (int line = 7; line <= 15; ++line) {
       for (int stair = 4; stair <= 6; ++stair) {
