@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QThread>
 
@@ -35,9 +36,31 @@ Point QtHost::Cursor() {
   return {p.x(), p.y()};
 }
 
+namespace {
+// Escape means "quit" everywhere in the game, in a message box too: it closes
+// the main window instead of only dismissing the box.
+class EscapeQuits : public QObject {
+ public:
+  EscapeQuits(QMessageBox& box, FrmMain& window) : QObject(&box), box_(box), window_(window) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+      window_.close();
+      box_.done(0);
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QMessageBox& box_;
+  FrmMain& window_;
+};
+}  // namespace
+
 void QtHost::MessageBox(const std::string& text) {
   if (window_.closing()) throw QuitRequested{};
   QMessageBox box(QMessageBox::NoIcon, "Tomaruk", QString::fromStdString(text), QMessageBox::Ok, &window_);
+  box.installEventFilter(new EscapeQuits(box, window_));  // owned by the box
   box.exec();
   if (window_.closing()) throw QuitRequested{};
 }

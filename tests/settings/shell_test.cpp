@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "flow/host.h"
 #include "qt_env.h"
@@ -72,6 +73,30 @@ TEST(MainWindow, ClientAreaMenuAndEscape) {
   EXPECT_TRUE(w.closing());
   EXPECT_THROW(host.PumpMessages(), QuitRequested);
   EXPECT_THROW(host.MessageBox("x"), QuitRequested);
+}
+
+TEST(MainWindow, MessageBoxOkGoesOnEscapeQuits) {
+  EnsureApplication();
+  FrmMain w;
+  w.show();
+  Settle();
+  QtHost host(w);
+  // Presses a key in whatever message box is open once it runs.
+  const auto pressInBox = [](Qt::Key key) {
+    QTimer::singleShot(0, [key] {
+      QWidget* box = QApplication::activeModalWidget();
+      ASSERT_NE(box, nullptr);
+      QWidget* target = box->focusWidget() ? box->focusWidget() : box;
+      QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+      QCoreApplication::sendEvent(target, &press);
+    });
+  };
+  pressInBox(Qt::Key_Return);
+  EXPECT_NO_THROW(host.MessageBox("ライン下げすぎっ"));
+  EXPECT_FALSE(w.closing());
+  pressInBox(Qt::Key_Escape);
+  EXPECT_THROW(host.MessageBox("いつまでやっとんねん。"), QuitRequested);
+  EXPECT_TRUE(w.closing());
 }
 
 TEST(MainWindow, ClosingEndsAtNextPump) {
