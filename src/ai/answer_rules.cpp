@@ -378,11 +378,12 @@ struct AnswerRules {
           SelectRun(i, tc);
           return (void)Settle(171);
         }
-      // A group one card short, made up with the joker below which it lies (a
-      // whole group would already have been the ordinary answer).
-      if (withJoker && tc >= 2 && !c.ParityLock)
-        for (int i = 1; i <= cc - tc + 1; ++i)
-          if (c.IsExactGroup(i, tc - 1, tr + 1, hi, 1, 0) && !spareEights(i)) {
+      // Part of a whole group with the joker in place of its last card. This
+      // rule cannot fire: without the even/odd lock the ordinary answer above
+      // has already taken the first such group.
+      if (withJoker && !c.ParityLock)
+        for (int i = 1; i <= cc - tc; ++i)
+          if (c.IsExactGroup(i, tc, tr + 1, hi, 1, 0) && !spareEights(i)) {
             SelectRun(i, tc - 1);
             c.Select(cc);
             return (void)Settle(176);

@@ -77,7 +77,10 @@ class ComputerPlayer {
 
   // --- lead rules (lead_rules.cpp) ---
   void LeadSection();
-  int GroupSearch(int lo, int hi, int fromSize, int toSize, int order, bool skipBlackSevenPairs = false);
+  // Group sizes are tried downward from the whole hand or upward to it.
+  static constexpr int kDownward = -1, kUpward = 1;
+  int GroupSearch(int lo, int hi, int fromSize, int toSize, int sizeStep, int order,
+                  bool skipBlackSevenPairs = false);
   // --- answer rules (answer_rules.cpp) ---
   void AnswerSection();
   // --- review (review.cpp) ---

@@ -21,6 +21,9 @@
 //   830 .. 894       the same in reversed order: style 0 (830, 831, 834), style 1 (841
 //                    a pair from the top, 844 a single from 4 up), style 2 (850, 851,
 //                    855, 856, 860, 861, 864), style 3 (871, 880, 881, 884, 890, 891, 894)
+//   Codes 787, 814, 824, 864, 884 and 894 cannot fire: both jokers top up a
+//   pair only for characters with B at most 3, and styles 2 and 3 need B of 4
+//   or more.
 //   2401             tight hand: the largest group, strongest rank left out
 //   2402             the next seat one step from the line: one 5 at random
 #include <algorithm>
@@ -31,10 +34,13 @@
 
 namespace tomaruk {
 
-int ComputerPlayer::GroupSearch(int lo, int hi, int fromSize, int toSize, int order,
+int ComputerPlayer::GroupSearch(int lo, int hi, int fromSize, int toSize, int sizeStep, int order,
                                 bool skipBlackSevenPairs) {
   const int cc = CC();
-  const int step = fromSize <= toSize ? 1 : -1;
+  // Sizes are tried from fromSize towards toSize in the stated direction; a
+  // hand smaller than the range tries no size at all (a hand of two searching
+  // from 2 down to 3).
+  const int step = sizeStep;
   int s = fromSize;
   for (; step > 0 ? s <= toSize : s >= toSize; s += step) {
     for (int i = 1; i <= cc - s + 1; ++i) {
@@ -83,8 +89,8 @@ void ComputerPlayer::LeadSection() {
     Select(PairMemo[k]);
     return true;
   };
-  const auto search = [&](int lo, int hi, int fromSize, int toSize, int code) {
-    const int last = GroupSearch(lo, hi, fromSize, toSize, os);
+  const auto search = [&](int lo, int hi, int fromSize, int toSize, int sizeStep, int code) {
+    const int last = GroupSearch(lo, hi, fromSize, toSize, sizeStep, os);
     if (Decided) DecisionCode = code;
     return last;
   };
@@ -118,7 +124,7 @@ void ComputerPlayer::LeadSection() {
 
   // L2: a tight hand sheds its largest group, holding back the strongest rank.
   if (HoldMargin <= HoldThreshold) {
-    const int last = GroupSearch(os > 0 ? 3 : 4, os > 0 ? 14 : 15, cc, 1, os, true);
+    const int last = GroupSearch(os > 0 ? 3 : 4, os > 0 ? 14 : 15, cc, 1, kDownward, os, true);
     if (Decided) DecisionCode = 2401;
     if (IsJoker(Hand(cc)) && last == 3 && TraitD <= 4 && TraitG <= 4) {
       Select(cc);
@@ -215,12 +221,15 @@ void ComputerPlayer::LeadSection() {
         }
       }
       // A Q turns the order away from it.
+      // The rule settles the lead even without a Q; the review then leads
+      // the weakest card.
       if (RuleQ && TraitB >= 4 && PlayersLeft >= 4) {
         for (int p = 1; p <= cc; ++p)
           if (Rank(p) == 12 && !IsKept(p)) {
             Select(p);
-            return Decide(738);
+            break;
           }
+        return Decide(738);
       }
     }
   }
@@ -256,11 +265,13 @@ void ComputerPlayer::LeadSection() {
     switch (LeadStyle) {
       case 0: {
         // The largest group of ordinary cards.
-        const int last = search(4, 14, cc, 1, 750);
+        const int last = search(4, 14, cc, 1, kDownward, 750);
         jokerTopUp(last, 751, 753);
         if (Decided) return;
-        if (selectRank(Rank(cc - 2))) Decide(756);
-        return;
+        // Else the third-strongest rank; a hand of fewer than three cards has
+        // none, and the review leads the weakest card instead.
+        selectRank(Rank(cc - 2));
+        return Decide(756);
       }
       case 1:
         // The weakest pair, or else the weakest rank.
@@ -274,13 +285,13 @@ void ComputerPlayer::LeadSection() {
         return Decide(766);
       case 2: {
         // Groups of three or more from 9 up, then pairs from 7 up, then anything.
-        int last = search(9, 14, cc, 3, 770);
-        if (topUp3(last, false, 0) && Decided) DecisionCode = 771;
-        if (Decided) return;
-        last = search(7, 14, cc, 2, 780);
+        int last = search(9, 14, cc, 3, kDownward, 770);
+        topUp3(last, false, 0);
+        if (Decided) return Decide(771);
+        last = search(7, 14, cc, 2, kDownward, 780);
         topUp3(last, false, 0);
         if (Decided) return;
-        last = search(4, 14 + a, cc, 1, 782);
+        last = search(4, 14 + a, cc, 1, kDownward, 782);
         jokerTopUp(last, 784, 787);
         return;
       }
@@ -291,10 +302,10 @@ void ComputerPlayer::LeadSection() {
             Select(i);
             return Decide(791);
           }
-        int last = search(12, 14 + a, 2, cc, 810);
+        int last = search(12, 14 + a, 2, cc, kUpward, 810);
         jokerTopUp(last, 811, 814);
         if (Decided) return;
-        last = search(4, 14, 1, cc, 820);
+        last = search(4, 14, 1, cc, kUpward, 820);
         jokerTopUp(last, 821, 824);
         return;
       }
@@ -302,7 +313,7 @@ void ComputerPlayer::LeadSection() {
   }
   switch (LeadStyle) {
     case 0: {
-      const int last = search(3, 14, cc, 1, 830);
+      const int last = search(3, 14, cc, 1, kDownward, 830);
       jokerTopUp(last, 831, 834);
       return;
     }
@@ -320,13 +331,13 @@ void ComputerPlayer::LeadSection() {
         }
       return;
     case 2: {
-      int last = search(4, 7, cc, 3, 850);
+      int last = search(4, 7, cc, 3, kDownward, 850);
       topUp3(last, false, 851);
       if (Decided) return;
-      last = search(4, 9, cc, 2, 855);
+      last = search(4, 9, cc, 2, kDownward, 855);
       topUp3(last, false, 856);
       if (Decided) return;
-      last = search(3, 14, cc, 1, 860);
+      last = search(3, 14, cc, 1, kDownward, 860);
       jokerTopUp(last, 861, 864);
       return;
     }
@@ -336,10 +347,10 @@ void ComputerPlayer::LeadSection() {
           Select(i);
           return Decide(871);
         }
-      int last = search(3, 7, 2, cc, 880);
+      int last = search(3, 7, 2, cc, kUpward, 880);
       jokerTopUp(last, 881, 884);
       if (Decided) return;
-      last = search(4, 14, 1, cc, 890);
+      last = search(4, 14, 1, cc, kUpward, 890);
       jokerTopUp(last, 891, 894);
       return;
     }

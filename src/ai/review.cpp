@@ -7,6 +7,7 @@
 //   2512   lead: a play was settled without cards - the weakest card
 //   2521   answer: under the joker ban the joker goes in place of the weakest card
 //   2522   pass: under the joker ban with a lock on
+//   2523   pass: under the joker ban the whole hand was the play
 //   2531   pass: under the 8 ban the 8s stay in the hand
 //   2541   answer: one card from the line - a joker over a single
 //   2542   answer: one card from the line - a card with the jokers over a group
@@ -71,8 +72,10 @@ void ComputerPlayer::ReviewDecision() {
         Unselect(1);
         return Decide(2521);
       }
-    // The whole hand is already in the play: the count must stay that of the
-    // table.
+    // The whole hand is already in the play: without its first card the
+    // jokers left no longer match the table, so the seat passes instead of
+    // finishing with a joker.
+    return pass(2523);
   }
 
   // The 8 ban: a play of 8s is held back unless the seat is about to drop out.

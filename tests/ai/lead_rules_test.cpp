@@ -87,28 +87,33 @@ TEST(LeadGroupSearch, SelectsTheFirstExactGroupAndReportsWhereItStopped) {
   LeadTable t;
   t.Deal(Ranks({4, 6, 6, 9, 9, 9}));
   // Downward: the largest group wins.
-  EXPECT_EQ(t.cp.GroupSearch(4, 14, 6, 1, 1), 3);
+  EXPECT_EQ(t.cp.GroupSearch(4, 14, 6, 1, ComputerPlayer::kDownward, 1), 3);
   EXPECT_EQ(t.Selected(), (Picks{4, 5, 6}));
   EXPECT_TRUE(t.cp.Decided);
   // Upward from size 2: the pair of 6s comes first.
   t.Deal(Ranks({4, 6, 6, 9, 9, 9}));
-  EXPECT_EQ(t.cp.GroupSearch(4, 14, 2, 6, 1), 2);
+  EXPECT_EQ(t.cp.GroupSearch(4, 14, 2, 6, ComputerPlayer::kUpward, 1), 2);
   EXPECT_EQ(t.Selected(), (Picks{2, 3}));
   // Ran out: one step past the last size tried.
   t.Deal(Ranks({3, 15, 15, 16}));
-  EXPECT_EQ(t.cp.GroupSearch(4, 14, 4, 1, 1), 0);
-  EXPECT_EQ(t.cp.GroupSearch(4, 14, 1, 4, 1), 5);
+  EXPECT_EQ(t.cp.GroupSearch(4, 14, 4, 1, ComputerPlayer::kDownward, 1), 0);
+  EXPECT_EQ(t.cp.GroupSearch(4, 14, 1, 4, ComputerPlayer::kUpward, 1), 5);
   EXPECT_FALSE(t.cp.Decided);
+  EXPECT_TRUE(t.Selected().empty());
+  // A hand smaller than the range tries no size: two 9s searched from 2 down
+  // to 3 stay in the hand, and the search stops where it began.
+  t.Deal(Ranks({9, 9}));
+  EXPECT_EQ(t.cp.GroupSearch(9, 14, 2, 3, ComputerPlayer::kDownward, 1), 2);
   EXPECT_TRUE(t.Selected().empty());
   // A kept card cannot start a group; the window bounds the rank.
   t.Deal(Ranks({4, 6, 6, 9}));
   t.cp.Kept[2] = true;
-  EXPECT_EQ(t.cp.GroupSearch(5, 14, 4, 1, 1), 1);
+  EXPECT_EQ(t.cp.GroupSearch(5, 14, 4, 1, ComputerPlayer::kDownward, 1), 1);
   EXPECT_EQ(t.Selected(), (Picks{3}));
   // A play settled before the search ends it after its first size.
   t.Deal(Ranks({6, 6, 9, 9}));
   t.cp.Decided = true;
-  EXPECT_EQ(t.cp.GroupSearch(10, 14, 1, 4, 1), 1);
+  EXPECT_EQ(t.cp.GroupSearch(10, 14, 1, 4, ComputerPlayer::kUpward, 1), 1);
   EXPECT_TRUE(t.Selected().empty());
 }
 
@@ -124,9 +129,13 @@ TEST(LeadShapes, NormalOrderStylesZeroAndOne) {
   EXPECT_EQ(t.Play(Ranks({4, 6, 6, 16, 16}), {.g = 3}), (Result{750, {2, 3}}));
   // Nothing from 4 to A: every card of the third-strongest card's rank.
   EXPECT_EQ(t.Play(Ranks({3, 15, 15, 16})), (Result{756, {2, 3}}));
-  // With two cards there is no third-strongest card: nothing is chosen.
-  EXPECT_EQ(t.Lead(Ranks({3, 15})), 0);
+  // With two cards there is no third-strongest card: the lead is settled with
+  // nothing chosen, and the review leads the weakest card.
+  EXPECT_EQ(t.Lead(Ranks({3, 15})), 756);
   EXPECT_TRUE(t.Selected().empty());
+  t.cp.ReviewDecision();
+  EXPECT_EQ(t.Selected(), (Picks{1}));
+  EXPECT_TRUE(t.PlayIsLegal());
 
   // Style 1: the weakest pair from 4 up, or else the weakest rank.
   EXPECT_EQ(t.Play(Ranks({3, 3, 5, 5, 9}), {.d = 4}), (Result{761, {3, 4}}));
@@ -137,7 +146,8 @@ TEST(LeadShapes, NormalOrderStylesZeroAndOne) {
 TEST(LeadShapes, NormalOrderStylesTwoAndThree) {
   LeadTable t;
   const Traits two{.b = 4};
-  EXPECT_EQ(t.Play(Ranks({4, 9, 9, 9, 11}), two), (Result{770, {2, 3, 4}}));
+  // A play found by the first search is recorded as 771, joker or not.
+  EXPECT_EQ(t.Play(Ranks({4, 9, 9, 9, 11}), two), (Result{771, {2, 3, 4}}));
   EXPECT_EQ(t.cp.LeadStyle, 2);
   // The joker tops up a set of three whatever the character's TraitG.
   EXPECT_EQ(t.Play(Ranks({4, 9, 9, 9, 16}), {.b = 4, .g = 5}), (Result{771, {2, 3, 4, 5}}));
@@ -385,6 +395,12 @@ TEST(LeadPressure, NextSeatOneStepFromTheLine) {
   t.Deal(Ranks({4, 6, 12, 12, 13}), near);
   t.cp.Kept[3] = true;
   EXPECT_EQ(t.Ran(), (Result{738, {4}}));
+  // Without a free Q the rule still settles the lead, with nothing chosen.
+  t.Deal(Ranks({4, 6, 12, 13}), near);
+  t.cp.Kept[3] = true;
+  EXPECT_EQ(t.Ran(), (Result{738, {}}));
+  t.cp.ReviewDecision();
+  EXPECT_EQ(t.Selected(), (Picks{1}));
   // Not with only three playing.
   t.g.Seat[4].Status = kFinished;
   EXPECT_NE(t.Lead(Ranks({4, 6, 12, 12, 13}), near), 738);

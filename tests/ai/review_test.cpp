@@ -84,9 +84,17 @@ TEST(ReviewDecision, JokerFinishingBan) {
   t.g.Table.SuitLock = true;
   EXPECT_EQ(t.Review(), (Result{0, {}}));
   EXPECT_EQ(t.cp.DecisionCode, 2522);
-  // The whole hand already in the play stays as it is (the table's count).
+  // The whole hand already in the play: without the first card the jokers no
+  // longer match the table, so the seat passes rather than finish with a joker.
   t.Follow({Card(4, S), Joker()}, {Card(3, S), Card(3, H)}, {1, 2});
-  EXPECT_EQ(t.Review(), (Result{171, {1, 2}}));
+  EXPECT_EQ(t.Review(), (Result{0, {}}));
+  EXPECT_EQ(t.cp.DecisionCode, 2523);
+  // ... and nothing after the ban picks a play up again, even one card from
+  // the line.
+  t.Follow({Card(4, S), Joker(0), Joker(1)}, {Card(3, S), Card(3, H), Card(3, D)}, {1, 2, 3});
+  t.cp.HoldMargin = 1;
+  EXPECT_EQ(t.Review(), (Result{0, {}}));
+  EXPECT_EQ(t.cp.DecisionCode, 2523);
   // Without the ban, or with more than jokers left behind, nothing changes.
   t.Follow({Card(4, S), Card(6, H), Joker()}, {Card(3, H)}, {1});
   EXPECT_EQ(t.Review(), (Result{171, {1}}));
