@@ -4,7 +4,7 @@ PKGS := g++ cmake make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev f
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: deps configure build run test sanitize clean
+.PHONY: deps configure build run test sanitize golden clean
 
 deps:
 	@missing=""; for p in $(PKGS); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
@@ -22,6 +22,12 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# Rewrites the golden traces under tests/golden from the current rules. Only
+# for an intended rule change: say in the commit which rule changed and why.
+golden: build
+	TOMARUK_WRITE_GOLDEN=1 ./$(BUILD)/flow_tests --gtest_filter='GoldenTraces.*'
+	git status --short tests/golden
 
 # Non-Qt tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps

@@ -198,7 +198,14 @@ SimulationResult Simulate(Game& g, long deals, std::ostream* trace,
       c.kills += seat.Kills;
       c.won += place[s] == 1;
     }
-    if (trace != nullptr) *trace << "deal " << deal << " end\n";
+    if (trace != nullptr) {
+      std::ostream& out = *trace;
+      out << "deal " << deal << " end places";
+      for (int s = 1; s <= n; ++s) out << ' ' << place[s];
+      out << " points";
+      for (int s = 1; s <= n; ++s) out << ' ' << (g.Seat[s].DealPoints.empty() ? 0 : g.Seat[s].DealPoints.back());
+      out << '\n';
+    }
     r.deals = deal;
     if (progress) progress(deal);
     // A seat reached the winning score: the next deal opens a new game.
