@@ -150,17 +150,20 @@ void GameFlow::PlayTurn() {
   } else if (!computer) {
     sel = HumanInput();
   } else {
+    // The stair search sets the table's stair key for its own play.
+    const TableRecord tableBefore = g.Table;
     ai.ComputerTurn();
     sel = SelectedCards(g, g.Turn);
     lastTurn.computer = true;
     lastTurn.code = ai.DecisionCode;
     // Computer plays skip validation, so a play the rules would refuse
-    // becomes a pass instead of breaking the table.
+    // becomes a pass instead of breaking the table, and the table stays as it was.
     if (!sel.empty() && !ComputerPlayIsLegal(g, sel)) {
       ++stats.illegalComputerPlays;
       ++stats.illegalByCode[ai.DecisionCode];
       lastTurn.refused = sel;
       sel.clear();
+      g.Table = tableBefore;
     }
   }
   lastTurn.play = sel;

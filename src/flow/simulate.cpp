@@ -2,8 +2,11 @@
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <ostream>
@@ -13,6 +16,16 @@
 #include "flow/headless.h"
 #include "game/options.h"
 
+// Set by Ctrl-C during a headless run.
+static volatile std::sig_atomic_t simulationInterrupted = 0;
+
+extern "C" {
+static void OnSimulationInterrupt(int) {
+  simulationInterrupted = 1;
+  std::signal(SIGINT, SIG_DFL);
+}
+}
+
 namespace tomaruk {
 
 namespace {
@@ -20,6 +33,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: tomaruk --simulate DEALS [--seats N] [--seed S] [--options FILE] [--human-as C] [--trace]";
 constexpr std::size_t kKeptFailures = 5;
+
 
 // A whole decimal number with nothing else around it.
 bool ParseWhole(const std::string& text, unsigned long long& v) {
@@ -101,6 +115,9 @@ std::string PrepareSimulation(Game& g, const SimulationConfig& cfg) {
   g.Rng.Seed(cfg.seed);
   std::vector<uint8_t> bytes;
   if (!cfg.optionsPath.empty()) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(cfg.optionsPath, ec))
+      return "tomaruk: --options needs a file, but '" + cfg.optionsPath + "' is a directory";
     std::ifstream in(cfg.optionsPath, std::ios::binary);
     if (!in) return "tomaruk: cannot read the options file '" + cfg.optionsPath + "'";
     char buf[kOptionBytes];
@@ -139,8 +156,8 @@ std::array<int, kMaxSeats + 1> DealPlaces(const Game& g) {
   return place;
 }
 
-SimulationResult Simulate(Game& g, long deals, std::ostream* trace,
-                          const std::function<void(long)>& progress) {
+SimulationResult Simulate(Game& g, long deals, std::ostream* trace, const std::function<void(long)>& progress,
+                          const std::function<bool()>& stop) {
   SimulationResult r;
   HeadlessHost host;
   Pacer pacer(host);
@@ -208,6 +225,7 @@ SimulationResult Simulate(Game& g, long deals, std::ostream* trace,
     }
     r.deals = deal;
     if (progress) progress(deal);
+    if (stop && stop()) break;
     // A seat reached the winning score: the next deal opens a new game.
     if (g.GameOver && deal < deals) {
       flow.StartGame();
@@ -260,6 +278,9 @@ int RunSimulation(const std::vector<std::string>& args, std::ostream& out, std::
     err << unreadable << '\n';
     return 2;
   }
+  // Ctrl-C ends the run after the deal in hand and still reports; a second one ends it at once.
+  simulationInterrupted = 0;
+  const auto previous = std::signal(SIGINT, OnSimulationInterrupt);
   out << "seed " << cfg.seed << " seats " << static_cast<int>(game->Options.SeatCount) << " deals "
       << cfg.deals << '\n';
 
@@ -273,10 +294,23 @@ int RunSimulation(const std::vector<std::string>& args, std::ostream& out, std::
     const double s = std::chrono::duration<double>(now - start).count();
     err << "simulate: " << done << "/" << cfg.deals << " deals, " << Fixed(done / s, 0) << " deals/s\n";
   };
-  const SimulationResult r = Simulate(*game, cfg.deals, cfg.trace ? &out : nullptr, progress);
+  const auto stop = [&out] { return simulationInterrupted != 0 || !out; };
+  const SimulationResult r = Simulate(*game, cfg.deals, cfg.trace ? &out : nullptr, progress, stop);
   for (const std::string& f : r.failures) err << "tomaruk: invariant failed: " << f << '\n';
+  if (simulationInterrupted != 0) err << "tomaruk: interrupted after " << r.deals << " deals\n";
   PrintSimulationReport(*game, r, out);
+  errno = 0;
   out.flush();
+  const int writeError = errno;
+  const bool interrupted = simulationInterrupted != 0;
+  std::signal(SIGINT, previous == SIG_ERR ? SIG_DFL : previous);
+  if (interrupted) return 130;
+  if (!out) {
+    err << "tomaruk: the report could not be written";
+    if (writeError != 0) err << ": " << std::strerror(writeError);
+    err << '\n';
+    return 3;
+  }
   return r.invariantFailures > 0 ? 1 : 0;
 }
 

@@ -65,15 +65,18 @@ std::array<int, kMaxSeats + 1> DealPlaces(const Game& g);
 // score and the next one starts with the last winner), every seat played by
 // the computer, checking the invariants after every turn. trace, when given,
 // receives one line per turn played and one per deal end; progress is called
-// after every deal with the number of deals done.
+// after every deal with the number of deals done; stop, when it answers true
+// after a deal, ends the run there.
 SimulationResult Simulate(Game& g, long deals, std::ostream* trace = nullptr,
-                          const std::function<void(long)>& progress = {});
+                          const std::function<void(long)>& progress = {},
+                          const std::function<bool()>& stop = {});
 
 // Prints the character table, the rule-usage table and the summary line.
 void PrintSimulationReport(const Game& g, const SimulationResult& r, std::ostream& out);
 
 // The whole command: returns the exit code (0 done, 1 an invariant failed,
-// 2 bad arguments or an unreadable options file).
+// 2 bad arguments or an unreadable options file, 3 the report could not be
+// written, 130 interrupted by Ctrl-C after reporting the deals done so far).
 int RunSimulation(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tomaruk

@@ -1,7 +1,12 @@
 #include "game/options.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <system_error>
 #include <vector>
 
 #include "game/state.h"
@@ -37,8 +42,9 @@ void EncodeOptions(const OptionRecord& o, uint8_t out[kOptionBytes]) { std::memc
 
 void LoadOptions(Game& g, const std::string& path) {
   std::vector<uint8_t> bytes;
-  std::ifstream in(path, std::ios::binary);
-  if (in) {
+  std::error_code ec;
+  if (std::filesystem::is_regular_file(path, ec)) {
+    std::ifstream in(path, std::ios::binary);
     char buf[kOptionBytes];
     in.read(buf, kOptionBytes);
     bytes.assign(buf, buf + in.gcount());
@@ -47,20 +53,68 @@ void LoadOptions(Game& g, const std::string& path) {
   AssignSeatCharacters(g);
 }
 
-bool SaveOptions(const Game& g, const std::string& path) {
-  uint8_t out[kOptionBytes];
-  EncodeOptions(g.Options, out);
-  // Open for update so that a longer file keeps its tail; create when absent.
-  std::fstream f(path, std::ios::binary | std::ios::in | std::ios::out);
-  if (!f) {
-    f.clear();
-    f.open(path, std::ios::binary | std::ios::out | std::ios::trunc);
-    if (!f) return false;
+bool SaveOptions(const Game& g, const std::string& path, std::string* why) {
+  namespace fs = std::filesystem;
+  const auto fail = [why](const std::string& reason) {
+    if (why != nullptr) *why = reason;
+    return false;
+  };
+  const auto systemReason = [](int err) { return std::generic_category().message(err); };
+  const fs::path file(path);
+  std::error_code ec;
+  const fs::file_status own = fs::symlink_status(file, ec);
+  const fs::perms anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  switch (own.type()) {
+    case fs::file_type::not_found:
+    case fs::file_type::symlink:
+      break;
+    case fs::file_type::regular:
+      // The player made it read-only: keep it so, whoever runs the game.
+      if ((own.permissions() & anyWrite) == fs::perms::none) return fail(systemReason(EACCES));
+      break;
+    case fs::file_type::directory:
+      return fail(systemReason(EISDIR));
+    case fs::file_type::none:
+      return fail(ec.message());
+    default:
+      return fail("not a regular file");
   }
-  f.seekp(0);
-  f.write(reinterpret_cast<const char*>(out), kOptionBytes);
-  f.flush();
-  return static_cast<bool>(f);
+
+  // The old contents, for the tail after our 25 bytes (through a link too).
+  std::vector<uint8_t> bytes;
+  if (fs::is_regular_file(file, ec)) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return fail(systemReason(errno));
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) return fail(systemReason(errno));
+  }
+  if (bytes.size() < kOptionBytes) bytes.resize(kOptionBytes);
+  EncodeOptions(g.Options, bytes.data());
+
+  // A fresh file beside the old one ("x": never an existing name, never through a link).
+  fs::path temp;
+  std::FILE* out = nullptr;
+  for (int n = 0; n < 100 && out == nullptr; ++n) {
+    temp = file;
+    temp += ".new" + std::to_string(n);
+    out = std::fopen(temp.c_str(), "wbx");
+    if (out == nullptr && errno != EEXIST) return fail(systemReason(errno));
+  }
+  if (out == nullptr) return fail(systemReason(EEXIST));
+  bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() && std::fflush(out) == 0;
+  int err = errno;
+  if (std::fclose(out) != 0 && written) {
+    written = false;
+    err = errno;
+  }
+  if (written && own.type() == fs::file_type::regular) fs::permissions(temp, own.permissions(), ec);
+  if (written) fs::rename(temp, file, ec);
+  if (!written || ec) {
+    const std::string reason = written ? ec.message() : systemReason(err);
+    fs::remove(temp, ec);
+    return fail(reason);
+  }
+  return true;
 }
 
 void AssignSeatCharacters(Game& g) {

@@ -35,10 +35,16 @@ OptionRecord DecodeOptions(const uint8_t* bytes, std::size_t n);
 void EncodeOptions(const OptionRecord& o, uint8_t out[kOptionBytes]);
 
 // Loads the record from the file (missing or damaged files give defaults) and
-// assigns the seats' characters.
+// assigns the seats' characters. Only a regular file is read (a FIFO would
+// never answer), and only its first 25 bytes, whatever its size.
 void LoadOptions(Game& g, const std::string& path);
-// Writes the 25 bytes at offset 0, keeping a longer file's tail. False on failure.
-bool SaveOptions(const Game& g, const std::string& path);
+// Writes the 25 bytes at offset 0, keeping a longer file's tail, without ever
+// leaving the file empty or half written: the new contents go to a fresh file
+// beside it, which then takes its name in one step. A symbolic link is
+// replaced by that file and what it pointed at is left alone; a folder, a
+// special file or a read-only file is left alone too, and a missing folder is
+// not created. On failure returns false and, when why is given, says why.
+bool SaveOptions(const Game& g, const std::string& path, std::string* why = nullptr);
 // Copies the character choices into seats 2..8, shuffled among 2..SeatCount
 // (201 swaps) when RandomOrder is on.
 void AssignSeatCharacters(Game& g);

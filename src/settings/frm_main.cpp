@@ -5,11 +5,13 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "game/state.h"
 #include "settings/paths.h"
+#include "view/frame.h"
 
 namespace tomaruk {
 
@@ -76,5 +78,19 @@ void FrmMain::closeEvent(QCloseEvent* event) {
   closing_ = true;
   event->accept();
 }
+
+void TellWhenNoJapaneseFont(QWidget* parent, const QString& japaneseFamily) {
+  static bool told = false;
+  if (!japaneseFamily.isEmpty() || told) return;
+  told = true;
+  QMessageBox box(QMessageBox::Warning, "Tomaruk",
+                  "No installed font covers Japanese, so the game's Japanese text shows as empty boxes.\n\n"
+                  "Install the package fonts-ipafont-gothic (for example: sudo apt install "
+                  "fonts-ipafont-gothic) and start the game again.",
+                  QMessageBox::Ok, parent);
+  box.exec();
+}
+
+void TellWhenNoJapaneseFont(QWidget* parent) { TellWhenNoJapaneseFont(parent, JapaneseFontFamily()); }
 
 }  // namespace tomaruk

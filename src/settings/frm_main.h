@@ -50,4 +50,10 @@ class FrmMain : public QMainWindow {
   bool closing_ = false;
 };
 
+// When no installed font covers Japanese (japaneseFamily is empty), says so
+// once per run in a message box that names the package to install. The text
+// is in English: without such a font Japanese would show as boxes.
+void TellWhenNoJapaneseFont(QWidget* parent, const QString& japaneseFamily);
+void TellWhenNoJapaneseFont(QWidget* parent);
+
 }  // namespace tomaruk

@@ -2,15 +2,18 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFont>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "flow/host.h"
 #include "game/options.h"
 #include "game/state.h"
+#include "settings/paths.h"
 
 namespace tomaruk {
 
@@ -181,7 +184,14 @@ void FrmOption::ClickOK() {
   for (int seat = 2; seat <= 8; ++seat)
     o.ComFor(seat) = static_cast<uint8_t>(cmbCom[seat - 2]->currentIndex() + 1);
   AssignSeatCharacters(g);
-  SaveOptions(g, path);
+  // The new options hold for this session whatever happens to the file.
+  if (std::string why; !SaveOptionFile(g, path, &why)) {
+    const QString text = "オプションを保存できませんでした。\n\n保存先: " + QFile::decodeName(path.c_str()) +
+                         "\n理由: " + QString::fromLocal8Bit(why.c_str()) +
+                         "\n\n変更したオプションは、ゲームを終了するまで有効です。";
+    QMessageBox box(QMessageBox::Warning, "Tomaruk", text, QMessageBox::Ok, this);
+    box.exec();
+  }
   accept();
 }
 

@@ -13,11 +13,28 @@ static void InitSheetResources() { Q_INIT_RESOURCE(assets); }
 
 namespace tomaruk {
 
+QString PickJapaneseFamily(const QStringList& japanese, const std::function<bool(const QString&)>& halfWidthCells) {
+  if (japanese.contains("IPAGothic")) return "IPAGothic";
+  for (const QString& family : japanese)
+    if (halfWidthCells(family)) return family;
+  return japanese.isEmpty() ? QString() : japanese.front();
+}
+
+QString JapaneseFontFamily() {
+  static const QString family =
+      PickJapaneseFamily(QFontDatabase::families(QFontDatabase::Japanese), [](const QString& f) {
+        QFont font(f);
+        font.setPixelSize(12);
+        const QFontMetrics m(font);
+        return m.horizontalAdvance('i') == 6 && m.horizontalAdvance('W') == 6;
+      });
+  return family;
+}
+
 QString TextFontFamily() {
   static const QString family = [] {
-    const QStringList families = QFontDatabase::families();
-    if (families.contains("IPAGothic")) return QString("IPAGothic");
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    const QString japanese = JapaneseFontFamily();
+    return japanese.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::FixedFont).family() : japanese;
   }();
   return family;
 }

@@ -76,7 +76,15 @@ class Frame {
 // Sheets painted in code, with the cells of the built-in pictures.
 QImage PaintCardSheet();
 QImage PaintIconSheet();
-// IPAGothic when installed, else the system's fixed-pitch font.
+// The font the table's text is drawn in: JapaneseFontFamily, else (no font
+// covers Japanese) the system's fixed-pitch font.
 QString TextFontFamily();
+// An installed font that covers Japanese: IPAGothic, whose 6 / 12 px cells the
+// labels are laid out for, else the first with half-width Latin cells, else
+// the first of any; empty when none is installed.
+QString JapaneseFontFamily();
+// The choice above among the given families; halfWidthCells tells whether a
+// family's Latin letters are all half of its pixel size wide.
+QString PickJapaneseFamily(const QStringList& japanese, const std::function<bool(const QString&)>& halfWidthCells);
 
 }  // namespace tomaruk
