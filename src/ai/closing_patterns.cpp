@@ -20,6 +20,7 @@
 //   2023  answer: 8s at the weak end clear the table
 //   2024  answer: 8s at the strong end clear the table
 #include "ai/computer_player.h"
+#include "game/card_facts.h"
 
 namespace tomaruk {
 
@@ -49,8 +50,8 @@ void ComputerPlayer::ChooseLeadPlay() {
 
   if (g.LeadSeat == g.Turn && !g.DealStart) {
     const int rev = g.Revolution;
-    const int S = rev > 0 ? 15 : 3;
-    const int W = rev > 0 ? 3 : 15;
+    const int S = rev > 0 ? kRank2 : kRank3;
+    const int W = rev > 0 ? kRank3 : kRank2;
 
     // 1. A single rank.
     if (dr == 1) {
@@ -61,15 +62,15 @@ void ComputerPlayer::ChooseLeadPlay() {
       return Decide(2001);
     }
     // 2. Six jokers.
-    if (n >= 7 && R(n - 5) == 16) {
+    if (n >= 7 && R(n - 5) == kRankJoker) {
       selectRange(n - 5, n);
       return Decide(2002);
     }
     // 3. One rank and jokers.
-    if (R(n) == 16 && dr == 2) {
+    if (R(n) == kRankJoker && dr == 2) {
       if (R(1) != S)
         Select(n);
-      else if (n > 4 && R(2) != 16)
+      else if (n > 4 && R(2) != kRankJoker)
         selectRange(2, n);
       else
         Select(1);
@@ -81,18 +82,18 @@ void ComputerPlayer::ChooseLeadPlay() {
       return Decide(2004);
     }
     // 5. Jokers, 2s and one more rank: left to the review.
-    if (rev > 0 && R(n) == 16 && dr == 3) {
+    if (rev > 0 && R(n) == kRankJoker && dr == 3) {
       int top = 0;
       for (int p = n; p >= 1; --p)
-        if (R(p) != 16) {
+        if (R(p) != kRankJoker) {
           top = R(p);
           break;
         }
-      if (top == 15) return Decide(2005);
+      if (top == kRank2) return Decide(2005);
     }
     // 6. Two ranks, one of them 8s.
-    if (Rule8 && dr == 2 && (R(1) == 8 || R(n) == 8)) {
-      selectRank(8);
+    if (Rule8 && dr == 2 && (R(1) == kRank8 || R(n) == kRank8)) {
+      selectRank(kRank8);
       return Decide(2006);
     }
     // 7. The timid play no patterns.
@@ -101,10 +102,10 @@ void ComputerPlayer::ChooseLeadPlay() {
     // 8. Two ranks.
     if (dr == 2) {
       if (n == 2) {
-        if (R(2) == 11 && rev > 0) {
-          Select(R(1) < 5 && PlayersLeft < 5 && Suit(1) == Suit(2) ? 2 : 1);
-        } else if (Rule9 && (R(1) == 9 || R(2) == 9)) {
-          Select(R(1) == 9 ? 1 : 2);
+        if (R(2) == kRankJ && rev > 0) {
+          Select(R(1) < kRank5 && PlayersLeft < 5 && Suit(1) == Suit(2) ? 2 : 1);
+        } else if (Rule9 && (R(1) == kRank9 || R(2) == kRank9)) {
+          Select(R(1) == kRank9 ? 1 : 2);
         } else {
           Select(1);
         }
@@ -112,12 +113,12 @@ void ComputerPlayer::ChooseLeadPlay() {
       }
       if (n == 3) {
         if (Rule9) {
-          if (R(1) == 9) {
+          if (R(1) == kRank9) {
             Select(1);
-            if (R(2) == 9) Select(2);
+            if (R(2) == kRank9) Select(2);
             return Decide(2008);
           }
-          if (R(2) == 9) {
+          if (R(2) == kRank9) {
             selectRange(2, 3);
             return Decide(2008);
           }
@@ -126,7 +127,7 @@ void ComputerPlayer::ChooseLeadPlay() {
         if (R(q) == R(2)) {
           // The pair lies at the weak end: lead the single if nobody can top it.
           if (randomTest()) {
-            int v = rev > 0 ? 0 : 15;
+            int v = rev > 0 ? 0 : kRank2;
             others([&](int s) {
               const SeatRecord& o = g.Seat[s];
               if (rev < 0 && IsJoker(g.HandCard(s, o.CardCount))) {
@@ -155,8 +156,8 @@ void ComputerPlayer::ChooseLeadPlay() {
         return Decide(2008);
       }
       // n >= 4
-      if (Rule9 && (R(1) == 9 || R(n) == 9)) {
-        selectRank(9);
+      if (Rule9 && (R(1) == kRank9 || R(n) == kRank9)) {
+        selectRank(kRank9);
         return Decide(2008);
       }
       if (n >= 5 && ((R(1) == R(4) && R(n) != W) || (R(n) == R(n - 3) && R(1) != W))) {
@@ -176,24 +177,24 @@ void ComputerPlayer::ChooseLeadPlay() {
 
     // 9. Three ranks, normal order.
     if (dr == 3 && rev > 0) {
-      if (R(n) == 15) {
+      if (R(n) == kRank2) {
         if (n == 3) {
           const int s = Suit(3);
           for (int p = 2; p >= 1; --p)
-            if (R(p) == 11 || Suit(p) == s) {
+            if (R(p) == kRankJ || Suit(p) == s) {
               Select(p);
               return Decide(2009);
             }
-          Select(R(2) <= 8 ? 1 : 2);
+          Select(R(2) <= kRank8 ? 1 : 2);
           return Decide(2009);
         }
-        if (R(3) == 15) {
-          if (R(1) != 8 && R(2) != 8) return;
+        if (R(3) == kRank2) {
+          if (R(1) != kRank8 && R(2) != kRank8) return;
           selectRange(3, 4);
           return Decide(2009);
         }
         if (R(2) == R(3)) {
-          if (R(1) < 9 - TraitD && Suit(1) == Suit(4))
+          if (R(1) < kRank9 - TraitD && Suit(1) == Suit(4))
             Select(1);
           else
             selectRange(2, 3);
@@ -212,15 +213,15 @@ void ComputerPlayer::ChooseLeadPlay() {
           selectRange(1, 2);
         return Decide(2009);
       }
-      if (R(n) == 16) {
-        const int limit = totalCards() < 6 * g.SeatsInPlay ? 9 : 6;
+      if (R(n) == kRankJoker) {
+        const int limit = totalCards() < 6 * g.SeatsInPlay ? kRank9 : kRank6;
         int count = 0;
         for (int p = 1; p <= n; ++p)
-          if (R(p) == 16 || R(p) == R(1)) ++count;
+          if (R(p) == kRankJoker || R(p) == R(1)) ++count;
         if (R(1) > limit || count < 4) return;
         const int low = R(1);
         for (int p = 1; p <= n; ++p)
-          if (R(p) == 16 || R(p) == low) Select(p);
+          if (R(p) == kRankJoker || R(p) == low) Select(p);
         return Decide(2009);
       }
       return;
@@ -228,34 +229,34 @@ void ComputerPlayer::ChooseLeadPlay() {
 
     // 10. Three ranks, reversed order, starting with 3s.
     if (dr == 3) {
-      if (R(1) != 3) return;
+      if (R(1) != kRank3) return;
       if (n == 3) {
         const int s = Suit(1);
         for (int p = 2; p <= 3; ++p)
-          if (R(p) == 11 || Suit(p) == s) {
+          if (R(p) == kRankJ || Suit(p) == s) {
             Select(p);
             return Decide(2010);
           }
-        Select(R(2) < 9 ? 2 : 3);
+        Select(R(2) < kRank9 ? 2 : 3);
         return Decide(2010);
       }
-      if (R(2) == 3) {
-        if (R(3) != 8 && R(4) != 8) return;
+      if (R(2) == kRank3) {
+        if (R(3) != kRank8 && R(4) != kRank8) return;
         selectRange(1, 2);
         return Decide(2010);
       }
       if (R(2) == R(3)) {
-        if (R(3) < TraitD + 7 && Suit(1) == Suit(4))
+        if (R(3) < TraitD + kRank7 && Suit(1) == Suit(4))
           Select(4);
         else
           selectRange(2, 3);
         return Decide(2010);
       }
       if (!randomTest()) return;
-      int v = 15;
+      int v = kRank2;
       others([&](int s) {
         const int r = topOf(s);
-        if (r == 16) {
+        if (r == kRankJoker) {
           v = 2;
           return false;
         }
@@ -286,29 +287,29 @@ void ComputerPlayer::ChooseLeadPlay() {
   };
 
   // 1. The last cards are jokers and the rest is one rank.
-  if (n - tc >= 1 && locksClear && R(n - tc + 1) == 16) {
-    if (!IsJoker(t1) && R(1) == highestExcept(16, 16)) {
+  if (n - tc >= 1 && locksClear && R(n - tc + 1) == kRankJoker) {
+    if (!IsJoker(t1) && R(1) == highestExcept(kRankJoker, kRankJoker)) {
       selectRange(n - tc + 1, n);
       return Decide(2021);
     }
   }
   // 2. The last cards are 2s (or 2s and jokers) and the rest is one rank.
-  if (OrderSign > 0 && n - tc >= 1 && t1Rank < 15 && locksClear && R(n - tc + 1) == 15) {
-    if (!IsJoker(t1) && R(1) == highestExcept(15, 16)) {
+  if (OrderSign > 0 && n - tc >= 1 && t1Rank < kRank2 && locksClear && R(n - tc + 1) == kRank2) {
+    if (!IsJoker(t1) && R(1) == highestExcept(kRank2, kRankJoker)) {
       selectRange(n - tc + 1, n);
       return Decide(2022);
     }
   }
   // 3. 8s clear the table; the rest is one rank.
-  if (Rule8 && !IsJoker(t1) && OrderSign * t1Rank < OrderSign * 8) {
+  if (Rule8 && !IsJoker(t1) && OrderSign * t1Rank < OrderSign * kRank8) {
     // The even/odd lock goes by Revolution alone: under a revolution it wants odd
-    // ranks, and an 8 is even, even when a J has turned the order back.
-    const bool evenAllowed = !g.Table.ParityLock || g.Revolution > 0;
+    // faces, and an 8 is even, even when a J has turned the order back.
+    const bool evenAllowed = !g.Table.ParityLock || FollowsParityLock(g, kRank8);
     const bool plain = !g.Table.SuitLock && !(OrderSign < 0 && g.Table.ParityLock) && evenAllowed;
     const int t1Suit = g.SuitOf(t1);
-    if (R(1) == 8) {
+    if (R(1) == kRank8) {
       int c = 0;
-      while (c < n && R(c + 1) == 8) ++c;
+      while (c < n && R(c + 1) == kRank8) ++c;
       const int x = R(c + 1);
       if (R(n) == x && tc <= c) {
         if (plain) {
@@ -324,9 +325,9 @@ void ComputerPlayer::ChooseLeadPlay() {
         }
       }
     }
-    if (R(n) == 8) {
+    if (R(n) == kRank8) {
       int c = 0;
-      while (c < n && R(n - c) == 8) ++c;
+      while (c < n && R(n - c) == kRank8) ++c;
       const int x = R(n - c);
       if (R(1) == x && tc <= c) {
         if (plain) {

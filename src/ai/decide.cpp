@@ -72,7 +72,7 @@ void ComputerPlayer::DecidePlay() {
   TableCount = g.Table.Count;
   SuitLock = g.Table.SuitLock;
   ParityLock = g.Table.ParityLock;
-  for (int i = 1; i <= TableCount && i <= 15; ++i) {
+  for (int i = 1; i <= TableCount && i <= kMaxPlayCards; ++i) {
     TableRanks[i] = g.RankOf(g.Table.Cards[i]);
     TableSuits[i] = g.SuitOf(g.Table.Cards[i]);
   }
@@ -91,7 +91,7 @@ void ComputerPlayer::DecidePlay() {
     }
     return;
   }
-  if (TableRanks[1] == 16) {
+  if (TableRanks[1] == kRankJoker) {
     AnswerJoker();
     return;
   }
@@ -107,11 +107,11 @@ void ComputerPlayer::DecidePlay() {
 }
 
 void ComputerPlayer::PlayFourTens() {
-  // The only 10s are codes 85..88, so a sorted hand holds them side by side.
+  // Only four 10s exist, so a sorted hand holds them side by side.
   const int cc = CC();
   if (cc < 4) return;
   for (int i = 1; i <= cc - 3; ++i) {
-    if (Hand(i) == 85 && Hand(i + 3) == 88) {
+    if (Hand(i) == kFourTens.front() && Hand(i + 3) == kFourTens.back()) {
       for (int p = i; p <= i + 3; ++p) Select(p);
       return Decide(100);
     }
@@ -138,7 +138,7 @@ void ComputerPlayer::PlayEights() {
   if (HoldMargin > HoldThreshold) return;
   int eights = 0;
   for (int i = 1; i <= cc; ++i) {
-    if (Rank(i) == 8) {
+    if (Rank(i) == kRank8) {
       Select(i);
       ++eights;
       Decide(788);
@@ -155,13 +155,13 @@ void ComputerPlayer::AnswerJoker() {
     // The three spade 3s flush a joker in normal order, the three spade 2s
     // under a revolution (the J's turn of the order does not count).
     if (g.Revolution > 0) {
-      if (Hand(3) == 3) {
+      if (Hand(3) == kSpadeThrees.back()) {
         for (int p = 1; p <= 3; ++p) Select(p);
         return Decide(2301);
       }
     } else {
       for (int i = 1; i <= cc - 2; ++i) {
-        if (Hand(i) == 125 && Hand(i + 2) == 127) {
+        if (Hand(i) == kSpadeTwos.front() && Hand(i + 2) == kSpadeTwos.back()) {
           for (int p = i; p <= i + 2; ++p) Select(p);
           return Decide(2302);
         }
@@ -169,9 +169,9 @@ void ComputerPlayer::AnswerJoker() {
     }
     return;
   }
-  if (g.Table.Count >= 2 && IsJoker(g.Table.Cards[1]) && cc >= 6 && Hand(3) == 3) {
+  if (g.Table.Count >= 2 && IsJoker(g.Table.Cards[1]) && cc >= 6 && Hand(3) == kSpadeThrees.back()) {
     for (int i = 4; i <= cc - 2; ++i) {
-      if (Hand(i) == 125 && Hand(i + 2) == 127) {
+      if (Hand(i) == kSpadeTwos.front() && Hand(i + 2) == kSpadeTwos.back()) {
         for (int p = 1; p <= 3; ++p) Select(p);
         for (int p = i; p <= i + 2; ++p) Select(p);
         return Decide(2303);
@@ -217,10 +217,10 @@ void ComputerPlayer::SwapInJoker() {
 }
 
 int ComputerPlayer::CountBlackSevens(int pos, int n) {
-  if (!Rule7 || Rank(pos) != 7) return 0;
+  if (!Rule7 || Rank(pos) != kRank7) return 0;
   int count = 0;
   for (int p = pos; p <= pos + n - 1; ++p)
-    if (Rank(p) == 7 && IsBlack(g, Hand(p))) ++count;
+    if (Rank(p) == kRank7 && IsBlack(g, Hand(p))) ++count;
   return count;
 }
 

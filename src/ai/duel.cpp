@@ -22,7 +22,7 @@ namespace tomaruk {
 void ComputerPlayer::ChooseDuelPlay() {
   const int n = CC();
   const int os = OrderSign;
-  const int S = 9 + 6 * g.Revolution;
+  const int S = g.Revolution > 0 ? kRank2 : kRank3;
   const auto R = [&](int p) { return Rank(p); };
   const auto selectRun = [&](int from, int count) {
     for (int p = from; p < from + count; ++p) Select(p);
@@ -39,10 +39,10 @@ void ComputerPlayer::ChooseDuelPlay() {
   int fives = 0, eights = 0, jokers = 0, blackSevens = 0, tops = 0;
   for (int p = 1; p <= n; ++p) {
     const int r = R(p);
-    if (Rule5 && r == 5) ++fives;
-    if (Rule8 && r == 8) ++eights;
-    if (r == 16) ++jokers;
-    if (Rule7 && r == 7 && IsBlack(g, Hand(p))) ++blackSevens;
+    if (Rule5 && r == kRank5) ++fives;
+    if (Rule8 && r == kRank8) ++eights;
+    if (r == kRankJoker) ++jokers;
+    if (Rule7 && r == kRank7 && IsBlack(g, Hand(p))) ++blackSevens;
     if (r == S) ++tops;
   }
 
@@ -52,7 +52,7 @@ void ComputerPlayer::ChooseDuelPlay() {
     if (gap <= 0) {
       if (fives > 0) {
         for (int p = 1; p <= n; ++p)
-          if (R(p) == 5) {
+          if (R(p) == kRank5) {
             Select(p);
             break;
           }
@@ -60,7 +60,7 @@ void ComputerPlayer::ChooseDuelPlay() {
         Select(n);
       } else if (blackSevens > 0) {
         for (int p = 1; p <= n; ++p)
-          if (R(p) == 7 && IsBlack(g, Hand(p))) Select(p);
+          if (R(p) == kRank7 && IsBlack(g, Hand(p))) Select(p);
       } else {
         return;
       }
@@ -71,14 +71,14 @@ void ComputerPlayer::ChooseDuelPlay() {
       if (TraitA == 5) {
         for (int p = n; p >= 1; --p) {
           const int r = R(p);
-          if (os * r > os * opTop && r != 16 && r != 7 && r != 5) {
+          if (os * r > os * opTop && r != kRankJoker && r != kRank7 && r != kRank5) {
             Select(p);
             return Decide(2102);
           }
         }
       }
       if (TraitB < 3) return;
-      if (R(1) * g.Revolution > 5 * g.Revolution) {
+      if (R(1) * g.Revolution > kRank5 * g.Revolution) {
         const int low = R(1);
         for (int p = 1; p <= n; ++p)
           if (R(p) == low) Select(p);
@@ -90,12 +90,12 @@ void ComputerPlayer::ChooseDuelPlay() {
     if (opN == 1) {
       for (int size = 2; size <= n; ++size)
         for (int p = 1; p <= n; ++p)
-          if (IsExactGroup(p, size, 3, 15 - TraitF2, 1, 0)) {
+          if (IsExactGroup(p, size, kRank3, kRank2 - TraitF2, 1, 0)) {
             selectRun(p, size);
             return Decide(2104);
           }
       for (int p = n; p >= 1; --p)
-        if (IsExactGroup(p, 1, 9, 15 - TraitF2, 1, 0)) {
+        if (IsExactGroup(p, 1, kRank9, kRank2 - TraitF2, 1, 0)) {
           Select(p);
           return Decide(2105);
         }
@@ -104,7 +104,7 @@ void ComputerPlayer::ChooseDuelPlay() {
     if (opN == 2) {
       for (int size = n; size >= 1; --size)
         for (int p = n - size + 1; p >= 1; --p)
-          if (IsExactGroup(p, size, 9, 16, 1, 0) && R(p) != 11) {
+          if (IsExactGroup(p, size, kRank9, kRankJoker, 1, 0) && R(p) != kRankJ) {
             selectRun(p, size);
             return Decide(2106);
           }
@@ -123,14 +123,14 @@ void ComputerPlayer::ChooseDuelPlay() {
   // 1. The opponent cannot answer this many cards. A joker on the table is
   // unbeatable in either order, so it is never answered here.
   if (locksClear && opN < tc && !IsJoker(t1)) {
-    const int lo = os > 0 ? t1Rank + 1 : 3;
-    const int hi = os > 0 ? 15 : t1Rank - 1;
+    const int lo = os > 0 ? t1Rank + 1 : kRank3;
+    const int hi = os > 0 ? kRank2 : t1Rank - 1;
     for (int p = 1; p <= n; ++p)
       if (IsExactGroup(p, tc, lo, hi, os, 0)) {
         selectRun(p, tc);
         return Decide(2121);
       }
-    if (R(n) == 16) {
+    if (R(n) == kRankJoker) {
       for (int p = 1; p <= n - 1; ++p)
         if (IsExactGroup(p, tc - 1, lo, hi, os, 0)) {
           selectRun(p, tc - 1);
@@ -142,7 +142,7 @@ void ComputerPlayer::ChooseDuelPlay() {
   // 2. The opponent's last card is a strong one: leave it to the general rules.
   if (TraitA >= 4 && opN == 1 && n <= g.Line - 2) {
     const int last = g.RankOf(g.HandCard(opponent, 1));
-    if (last == 9 || last == 8 || last == 16 || last == S) {
+    if (last == kRank9 || last == kRank8 || last == kRankJoker || last == S) {
       Decided = false;
       return;
     }
@@ -151,7 +151,7 @@ void ComputerPlayer::ChooseDuelPlay() {
   std::array<bool, kHandSlots + 2> marked{};
   for (int p = 1; p <= n; ++p) {
     const int r = R(p);
-    if (r == 8 || r == 5 || r == 16 || r == S) marked[p] = true;
+    if (r == kRank8 || r == kRank5 || r == kRankJoker || r == S) marked[p] = true;
   }
   for (int p = 1; p <= n - 2; ++p)
     if (R(p) == R(p + 2)) marked[p] = marked[p + 1] = marked[p + 2] = true;
@@ -173,12 +173,12 @@ void ComputerPlayer::ChooseDuelPlay() {
       selectRun(firstOf(S), tc);
       return Decide(2123);
     }
-    if (os * t1Rank < os * 5 && fives >= tc) {
-      selectRun(firstOf(5), tc);
+    if (os * t1Rank < os * kRank5 && fives >= tc) {
+      selectRun(firstOf(kRank5), tc);
       return Decide(2124);
     }
-    if (os * t1Rank < os * 8 && eights >= tc) {
-      selectRun(firstOf(8), tc);
+    if (os * t1Rank < os * kRank8 && eights >= tc) {
+      selectRun(firstOf(kRank8), tc);
       return Decide(2125);
     }
     if (jokers >= tc) {
@@ -188,8 +188,8 @@ void ComputerPlayer::ChooseDuelPlay() {
   }
   // 5. The opponent holds one card: the strongest exact group that beats the table.
   if (opN == 1 && locksClear && !IsJoker(t1)) {
-    const int lo = os > 0 ? t1Rank + 1 : 3;
-    const int hi = os > 0 ? 16 : t1Rank - 1;
+    const int lo = os > 0 ? t1Rank + 1 : kRank3;
+    const int hi = os > 0 ? kRankJoker : t1Rank - 1;
     const int top = n + 1 - tc;
     for (int i = 0; i < top; ++i) {
       const int p = os > 0 ? top - i : 1 + i;

@@ -83,7 +83,7 @@ void ComputerPlayer::LeadSection() {
   const auto selectRandomFive = [&] {
     int n = 0;
     for (int p = 1; p <= cc; ++p)
-      if (Rank(p) == 5 && !IsKept(p)) PairMemo[++n] = p;
+      if (Rank(p) == kRank5 && !IsKept(p)) PairMemo[++n] = p;
     if (n < 1) return false;
     const int k = std::min(static_cast<int>(std::floor(Draw() * n)) + 1, n);
     Select(PairMemo[k]);
@@ -118,13 +118,13 @@ void ComputerPlayer::LeadSection() {
   // L1: the black 7s go out together.
   const int push = static_cast<int>(std::floor(Draw() * 2.5)) + TraitA + TraitB + TraitE;
   if (push >= 12 && CountBlackSevens(1, cc) >= (TraitB > 3 ? 2 : 1)) {
-    selectRank(7);
+    selectRank(kRank7);
     return Decide(707);
   }
 
   // L2: a tight hand sheds its largest group, holding back the strongest rank.
   if (HoldMargin <= HoldThreshold) {
-    const int last = GroupSearch(os > 0 ? 3 : 4, os > 0 ? 14 : 15, cc, 1, kDownward, os, true);
+    const int last = GroupSearch(os > 0 ? kRank3 : kRank4, os > 0 ? kRankA : kRank2, cc, 1, kDownward, os, true);
     if (Decided) DecisionCode = 2401;
     if (IsJoker(Hand(cc)) && last == 3 && TraitD <= 4 && TraitG <= 4) {
       Select(cc);
@@ -149,11 +149,11 @@ void ComputerPlayer::LeadSection() {
       if (os > 0) {
         TopSum = Rank(cc - 3) + Rank(cc - 2) + Rank(cc - 1) + Rank(cc);
         if (TopSum >= 64 - TraitB) {
-          if (!IsKept(cc - 2) && Rank(cc - 2) == 15) {
+          if (!IsKept(cc - 2) && Rank(cc - 2) == kRank2) {
             Select(cc - 2);
             return Decide(711);
           }
-          if (!IsKept(cc - 3) && IsJoker(Hand(cc - 1)) && Rank(cc - 3) != 11) {
+          if (!IsKept(cc - 3) && IsJoker(Hand(cc - 1)) && Rank(cc - 3) != kRankJ) {
             Select(cc - 3);
             return Decide(712);
           }
@@ -171,7 +171,7 @@ void ComputerPlayer::LeadSection() {
         TopSum = list[1] + list[2] + list[3] + list[4];
         if (TopSum <= TraitB + 8) {
           if (jokers <= 2) {
-            if (!IsKept(3 - jokers) && list[3] == 3) {
+            if (!IsKept(3 - jokers) && list[3] == kRank3) {
               Select(3 - jokers);
               return Decide(715);
             }
@@ -194,7 +194,7 @@ void ComputerPlayer::LeadSection() {
         (TraitB == 5 || NextSeat == 1 || next.CardCount == g.Line - TraitB + 2)) {
       if (Rule5) {
         if (TraitD <= 3) {
-          if (selectUnkept(5)) return Decide(721);
+          if (selectUnkept(kRank5)) return Decide(721);
         } else if (selectRandomFive()) {
           return Decide(723);
         }
@@ -204,7 +204,7 @@ void ComputerPlayer::LeadSection() {
         const int beat = g.RankOf(g.HandCard(NextSeat, cc));
         for (int i = 1; i <= cc; ++i) {
           const int r = Rank(i);
-          if (r != 10 && r != 11 && r < 14 && !IsKept(i) && r >= beat) {
+          if (r != kRank10 && r != kRankJ && r < kRankA && !IsKept(i) && r >= beat) {
             selectRank(r);
             return Decide(728);
           }
@@ -215,7 +215,7 @@ void ComputerPlayer::LeadSection() {
     if (TraitA >= 4 && next.CardCount == g.Line - TraitB + 2) {
       if (Rule5) {
         if (TraitD <= 3) {
-          if (selectUnkept(5)) return Decide(731);
+          if (selectUnkept(kRank5)) return Decide(731);
         } else if (selectRandomFive()) {
           return Decide(2402);
         }
@@ -225,7 +225,7 @@ void ComputerPlayer::LeadSection() {
       // the weakest card.
       if (RuleQ && TraitB >= 4 && PlayersLeft >= 4) {
         for (int p = 1; p <= cc; ++p)
-          if (Rank(p) == 12 && !IsKept(p)) {
+          if (Rank(p) == kRankQ && !IsKept(p)) {
             Select(p);
             break;
           }
@@ -238,17 +238,17 @@ void ComputerPlayer::LeadSection() {
   if (TraitE + TraitB >= 7 && TraitA <= 3) {
     if (Rule5) {
       if (TraitD <= 3) {
-        if (selectUnkept(5)) return Decide(741);
+        if (selectUnkept(kRank5)) return Decide(741);
       } else if (selectRandomFive()) {
         return Decide(743);
       }
     }
-    if (RuleQ && TraitB >= 4 && selectUnkept(12)) return Decide(748);
+    if (RuleQ && TraitB >= 4 && selectUnkept(kRankQ)) return Decide(748);
     if (Rule7) {
       for (int p = 1; p <= cc; ++p) {
-        if (Rank(p) == 7 && IsBlack(g, Hand(p)) && !IsKept(p)) {
+        if (Rank(p) == kRank7 && IsBlack(g, Hand(p)) && !IsKept(p)) {
           for (int q = 1; q <= cc; ++q)
-            if (Rank(q) == 7) {
+            if (Rank(q) == kRank7) {
               Select(q);
               break;
             }
@@ -265,7 +265,7 @@ void ComputerPlayer::LeadSection() {
     switch (LeadStyle) {
       case 0: {
         // The largest group of ordinary cards.
-        const int last = search(4, 14, cc, 1, kDownward, 750);
+        const int last = search(kRank4, kRankA, cc, 1, kDownward, 750);
         jokerTopUp(last, 751, 753);
         if (Decided) return;
         // Else the third-strongest rank; a hand of fewer than three cards has
@@ -276,7 +276,7 @@ void ComputerPlayer::LeadSection() {
       case 1:
         // The weakest pair, or else the weakest rank.
         for (int i = 1; i <= cc - 1; ++i)
-          if (IsExactGroup(i, 2, 4, 14, 1, 0)) {
+          if (IsExactGroup(i, 2, kRank4, kRankA, 1, 0)) {
             Select(i);
             Select(i + 1);
             return Decide(761);
@@ -285,27 +285,27 @@ void ComputerPlayer::LeadSection() {
         return Decide(766);
       case 2: {
         // Groups of three or more from 9 up, then pairs from 7 up, then anything.
-        int last = search(9, 14, cc, 3, kDownward, 770);
+        int last = search(kRank9, kRankA, cc, 3, kDownward, 770);
         topUp3(last, false, 0);
         if (Decided) return Decide(771);
-        last = search(7, 14, cc, 2, kDownward, 780);
+        last = search(kRank7, kRankA, cc, 2, kDownward, 780);
         topUp3(last, false, 0);
         if (Decided) return;
-        last = search(4, 14 + a, cc, 1, kDownward, 782);
+        last = search(kRank4, kRankA + a, cc, 1, kDownward, 782);
         jokerTopUp(last, 784, 787);
         return;
       }
       default: {
         // A lone high card first.
         for (int i = 1; i <= cc; ++i)
-          if (IsExactGroup(i, 1, 12, 15 + TraitF2, 1, 0)) {
+          if (IsExactGroup(i, 1, kRankQ, kRank2 + TraitF2, 1, 0)) {
             Select(i);
             return Decide(791);
           }
-        int last = search(12, 14 + a, 2, cc, kUpward, 810);
+        int last = search(kRankQ, kRankA + a, 2, cc, kUpward, 810);
         jokerTopUp(last, 811, 814);
         if (Decided) return;
-        last = search(4, 14, 1, cc, kUpward, 820);
+        last = search(kRank4, kRankA, 1, cc, kUpward, 820);
         jokerTopUp(last, 821, 824);
         return;
       }
@@ -313,44 +313,44 @@ void ComputerPlayer::LeadSection() {
   }
   switch (LeadStyle) {
     case 0: {
-      const int last = search(3, 14, cc, 1, kDownward, 830);
+      const int last = search(kRank3, kRankA, cc, 1, kDownward, 830);
       jokerTopUp(last, 831, 834);
       return;
     }
     case 1:
       for (int i = cc - 1; i >= 1; --i)
-        if (IsExactGroup(i, 2, 3, 14, -1, 0)) {
+        if (IsExactGroup(i, 2, kRank3, kRankA, -1, 0)) {
           Select(i);
           Select(i + 1);
           return Decide(841);
         }
       for (int i = cc; i >= 1; --i)
-        if (Rank(i) >= 4 && Rank(i) <= 15) {
+        if (Rank(i) >= kRank4 && Rank(i) <= kRank2) {
           Select(i);
           return Decide(844);
         }
       return;
     case 2: {
-      int last = search(4, 7, cc, 3, kDownward, 850);
+      int last = search(kRank4, kRank7, cc, 3, kDownward, 850);
       topUp3(last, false, 851);
       if (Decided) return;
-      last = search(4, 9, cc, 2, kDownward, 855);
+      last = search(kRank4, kRank9, cc, 2, kDownward, 855);
       topUp3(last, false, 856);
       if (Decided) return;
-      last = search(3, 14, cc, 1, kDownward, 860);
+      last = search(kRank3, kRankA, cc, 1, kDownward, 860);
       jokerTopUp(last, 861, 864);
       return;
     }
     default: {
       for (int i = 1; i <= cc; ++i)
-        if (IsExactGroup(i, 1, 3, 7, -1, 0)) {
+        if (IsExactGroup(i, 1, kRank3, kRank7, -1, 0)) {
           Select(i);
           return Decide(871);
         }
-      int last = search(3, 7, 2, cc, kUpward, 880);
+      int last = search(kRank3, kRank7, 2, cc, kUpward, 880);
       jokerTopUp(last, 881, 884);
       if (Decided) return;
-      last = search(4, 14, 1, cc, kUpward, 890);
+      last = search(kRank4, kRankA, 1, cc, kUpward, 890);
       jokerTopUp(last, 891, 894);
       return;
     }
