@@ -105,9 +105,29 @@ class ComputerPlayer {
   }
   bool IsSelected(int p) const { return p >= 1 && p < kHandSlots && g.Seat[g.Turn].Selected[p]; }
   void UnselectAll() { g.Seat[g.Turn].Selected.fill(false); }
+  // Selects count positions from the given one upwards.
+  void SelectRun(int from, int count) {
+    for (int p = from; p < from + count; ++p) Select(p);
+  }
+  // Selects every card of the rank; false when the hand holds none.
+  bool SelectRank(int rank) {
+    bool any = false;
+    for (int p = 1; p <= CC(); ++p)
+      if (Rank(p) == rank) {
+        Select(p);
+        any = true;
+      }
+    return any;
+  }
   // Marks the play settled by the given rule.
   void Decide(int code) {
     Decided = true;
+    DecisionCode = code;
+  }
+  // Settles a pass by the given rule: nothing selected, nothing decided.
+  void Pass(int code) {
+    UnselectAll();
+    Decided = false;
     DecisionCode = code;
   }
   double Draw() { return g.Rng.Next(); }
