@@ -61,17 +61,10 @@ struct AnswerRules {
   // In reversed order it answers the lock with odd faces only, never a joker,
   // whichever of the two turned the order.
   bool PassesParityReversed(int p) const { return !c.ParityLock || (!IsEvenFace(Rank(p)) && !Joker(p)); }
-  void SelectRun(int from, int count) {
-    for (int p = from; p < from + count; ++p) c.Select(p);
-  }
+  void SelectRun(int from, int count) { c.SelectRun(from, count); }
   bool Settle(int code) {
     c.Decide(code);
     return true;
-  }
-  void Pass(int code) {
-    c.UnselectAll();
-    c.Decided = false;
-    c.DecisionCode = code;
   }
 
   // Lists every card of the rank and follows the table's suits position by
@@ -116,12 +109,12 @@ struct AnswerRules {
   }
 
   void Run() {
-    if (tc < 1) return Pass(2501);
+    if (tc < 1) return c.Pass(2501);
     // Can anything beat it: tc cards of one rank stronger than the table.
     for (int i = 1; i <= cc + 1 - tc; ++i)
       if (Rank(i) * os > tr * os && Rank(i) == Rank(i + tc - 1)) ++beatCount;
-    if (!Joker(cc) && beatCount == 0) return Pass(2501);
-    if (cc < tc) return Pass(2501);
+    if (!Joker(cc) && beatCount == 0) return c.Pass(2501);
+    if (cc < tc) return c.Pass(2501);
 
     // The urgent gate: cool characters go straight to the general layer unless
     // the seat on the table is about to finish or few seats are left.
@@ -371,7 +364,7 @@ struct AnswerRules {
       c.Select(cc);
       return (void)Settle(166);
     }
-    if (c.SuitLock) return Pass(2502);
+    if (c.SuitLock) return c.Pass(2502);
     // An 8 pair is too good for an ordinary pair when the character plans ahead.
     const auto spareEights = [&](int i) { return Rank(i) == kRank8 && c.TraitD >= 4 && tc >= 2; };
     const bool withJoker = (c.HoldMargin <= c.HoldThreshold - 1 || tc >= 4) && Joker(cc);
@@ -394,7 +387,7 @@ struct AnswerRules {
             c.Select(cc);
             return (void)Settle(176);
           }
-      return Pass(2502);
+      return c.Pass(2502);
     }
     for (int i = cc + 1 - tc; i >= 1; --i)
       if (c.IsExactGroup(i, tc, kRank3, tr - 1, -1, 0) && PassesParityReversed(i)) {
@@ -408,7 +401,7 @@ struct AnswerRules {
           c.Select(cc);
           return (void)Settle(186);
         }
-    Pass(2502);
+    c.Pass(2502);
   }
 
   // Pressure on the seats near the line, normal order only.

@@ -77,11 +77,7 @@ void ComputerPlayer::DecidePlay() {
     TableSuits[i] = g.SuitOf(g.Table.Cards[i]);
   }
 
-  if (NoFinishBlocker) {
-    Decided = false;
-    DecisionCode = 2311;
-    return;
-  }
+  if (NoFinishBlocker) return Pass(2311);
   // A stair is only ever answered by a stair.
   if (g.Table.StairKey != 255) {
     ChooseStairPlay();
@@ -98,11 +94,8 @@ void ComputerPlayer::DecidePlay() {
   // Character 8 peeks at the stock: a joker on top is worth a pass while the
   // hand can still afford the card.
   if (rec.Character == 8 && g.StockCount > 0 && IsJoker(g.Stock[g.StockCount]) &&
-      HoldMargin > PlayersLeft / 4.0 + 3) {
-    Decided = false;
-    DecisionCode = 2312;
-    return;
-  }
+      HoldMargin > PlayersLeft / 4.0 + 3)
+    return Pass(2312);
   AnswerSection();
 }
 

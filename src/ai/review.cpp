@@ -20,11 +20,6 @@ void ComputerPlayer::ReviewDecision() {
   if (cc < 1) return;
   const bool leading = g.LeadSeat == g.Turn;
   const bool locksOff = !g.Table.ParityLock && !g.Table.SuitLock;
-  const auto pass = [&](int code) {
-    UnselectAll();
-    Decided = false;
-    DecisionCode = code;
-  };
   int first = 0, last = 0;
   const auto findSelection = [&] {
     first = last = 0;
@@ -65,7 +60,7 @@ void ComputerPlayer::ReviewDecision() {
   // The joker ban: the last cards may not be jokers, so a joker goes out in
   // place of the one other card.
   if (RuleR && cc >= 2 && !leading && Rank(2) == kRankJoker && IsSelected(1)) {
-    if (!locksOff) return pass(2522);
+    if (!locksOff) return Pass(2522);
     for (int p = 2; p <= cc; ++p)
       if (!IsSelected(p)) {
         Select(p);
@@ -75,13 +70,13 @@ void ComputerPlayer::ReviewDecision() {
     // The whole hand is already in the play: without its first card the
     // jokers left no longer match the table, so the seat passes instead of
     // finishing with a joker.
-    return pass(2523);
+    return Pass(2523);
   }
 
   // The 8 ban: a play of 8s is held back unless the seat is about to drop out.
   if (Rule8F && cc >= 2 && !leading) {
     findSelection();
-    if (first != 0 && Rank(first) == kRank8 && Rank(last) == kRank8 && HoldMargin != 1) return pass(2531);
+    if (first != 0 && Rank(first) == kRank8 && Rank(last) == kRank8 && HoldMargin != 1) return Pass(2531);
   }
 
   // One card from dropping out: anything rather than another pass.
