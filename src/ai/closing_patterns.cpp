@@ -28,7 +28,7 @@ namespace {
 
 // A joker tops every card when the order is turned: the scans of the other
 // seats' best cards count it one below the 3.
-constexpr int kJokerWhenTurned = 2;
+constexpr int kJokerInReversedOrder = 2;
 
 // One run of the patterns over seat Turn's hand. A rule returns true when the
 // routine ends with it, with a play settled or without one; false hands over
@@ -82,7 +82,7 @@ struct ClosingPatterns {
         &ClosingPatterns::OneRankAndJokers, &ClosingPatterns::StrongestGroupOnTop,
         &ClosingPatterns::LeftToTheReview,  &ClosingPatterns::TwoRanksWithEights,
         &ClosingPatterns::Timid,            &ClosingPatterns::TwoRanks,
-        &ClosingPatterns::ThreeRanks,       &ClosingPatterns::ThreeRanksTurned,
+        &ClosingPatterns::ThreeRanks,       &ClosingPatterns::ThreeRanksReversed,
     };
     for (const Rule rule : kRules)
       if ((this->*rule)()) return;
@@ -194,7 +194,7 @@ struct ClosingPatterns {
       Others([&](int s) {
         const SeatRecord& o = g.Seat[s];
         if (rev < 0 && IsJoker(g.HandCard(s, o.CardCount))) {
-          v = kJokerWhenTurned;
+          v = kJokerInReversedOrder;
           return false;
         }
         const int r = g.RankOf(g.HandCard(s, rev > 0 ? o.CardCount : 1));
@@ -300,7 +300,7 @@ struct ClosingPatterns {
   }
 
   // Three ranks under a revolution, starting with 3s (the strongest there).
-  bool ThreeRanksTurned() {
+  bool ThreeRanksReversed() {
     if (dr != 3) return false;
     if (R(1) != kRank3) return true;
     if (n == 3) {
@@ -331,7 +331,7 @@ struct ClosingPatterns {
     Others([&](int s) {
       const int r = TopOf(s);
       if (r == kRankJoker) {
-        v = kJokerWhenTurned;
+        v = kJokerInReversedOrder;
         return false;
       }
       if (r < v) v = r;
