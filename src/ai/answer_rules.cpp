@@ -26,7 +26,7 @@
 //   2502             pass: the general layer finds no answer
 #include <algorithm>
 
-#include "ai/computer_player.h"
+#include "ai/rule_run.h"
 #include "game/card_facts.h"
 
 namespace tomaruk {
@@ -34,21 +34,15 @@ namespace tomaruk {
 namespace {
 
 // One run of the answer rules over seat Turn's hand and the core's copy of the table.
-struct AnswerRules {
-  ComputerPlayer& c;
-  Game& g;
-  int cc = 0;         // cards in the hand
+struct AnswerRules : RuleRun {
   int tc = 0;         // cards on the table
   int tr = 0;         // rank of the table's first card
   int os = 1;         // +1 normal order, -1 reversed
   int beatCount = 0;  // groups of the table's size that beat it
 
   explicit AnswerRules(ComputerPlayer& cp)
-      : c(cp), g(cp.g), cc(cp.CC()), tc(cp.TableCount), tr(cp.TableRanks[1]), os(cp.OrderSign > 0 ? 1 : -1) {}
+      : RuleRun(cp), tc(cp.TableCount), tr(cp.TableRanks[1]), os(cp.OrderSign > 0 ? 1 : -1) {}
 
-  int Rank(int p) const { return c.Rank(p); }
-  int Suit(int p) const { return c.Suit(p); }
-  bool Joker(int p) const { return IsJoker(c.Hand(p)); }
   bool NoLocks() const { return !c.SuitLock && !c.ParityLock; }
   // The computer's own reading of the even/odd lock: it goes by the J's turn of
   // the order, not by the revolution the lock itself goes by. The even faces
@@ -62,10 +56,6 @@ struct AnswerRules {
   // whichever of the two turned the order.
   bool PassesParityReversed(int p) const { return !c.ParityLock || (!IsEvenFace(Rank(p)) && !Joker(p)); }
   void SelectRun(int from, int count) { c.SelectRun(from, count); }
-  bool Settle(int code) {
-    c.Decide(code);
-    return true;
-  }
 
   // Lists every card of the rank and follows the table's suits position by
   // position; the 8s never follow in the suit answer and the parity test applies

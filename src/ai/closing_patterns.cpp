@@ -19,47 +19,32 @@
 //   2022  answer: the last cards are 2s, the rest one rank
 //   2023  answer: 8s at the weak end clear the table
 //   2024  answer: 8s at the strong end clear the table
-#include "ai/computer_player.h"
+#include "ai/rule_run.h"
 #include "game/card_facts.h"
 
 namespace tomaruk {
 
 namespace {
 
-// A joker tops every card when the order is turned: the scans of the other
-// seats' best cards count it one below the 3.
-constexpr int kJokerInReversedOrder = 2;
-
 // One run of the patterns over seat Turn's hand. A rule returns true when the
 // routine ends with it, with a play settled or without one; false hands over
 // to the next rule.
-struct ClosingPatterns {
+struct ClosingPatterns : RuleRun {
   using Rule = bool (ClosingPatterns::*)();
 
-  ComputerPlayer& c;
-  Game& g;
-  const int n;    // cards in the hand
   const int dr;   // distinct ranks, the jokers counting as one
   const int rev;  // the order of a lead: the revolution alone
   const int S;    // the strongest plain rank of that order
   const int W;    // the weakest
 
   explicit ClosingPatterns(ComputerPlayer& cp)
-      : c(cp),
-        g(cp.g),
-        n(cp.CC()),
+      : RuleRun(cp),
         dr(cp.DistinctRanks),
         rev(cp.g.Revolution),
         S(rev > 0 ? kRank2 : kRank3),
         W(rev > 0 ? kRank3 : kRank2) {}
 
-  int R(int p) const { return c.Rank(p); }
-  int Suit(int p) const { return c.Suit(p); }
   void SelectRange(int from, int to) { c.SelectRun(from, to - from + 1); }
-  bool Settle(int code) {
-    c.Decide(code);
-    return true;
-  }
   bool RandomTest() { return 2 * c.Draw() + c.TraitA > 5.5; }
   int TotalCards() const {
     int total = 0;
@@ -91,26 +76,26 @@ struct ClosingPatterns {
   // A single rank goes out whole, but the weakest rank sheds three or four.
   bool SingleRank() {
     if (dr != 1) return false;
-    if (R(1) == W && n >= 4)
-      SelectRange(1, n >= 6 || c.TraitA <= 1 ? 4 : 3);
+    if (Rank(1) == W && cc >= 4)
+      SelectRange(1, cc >= 6 || c.TraitA <= 1 ? 4 : 3);
     else
-      SelectRange(1, n);
+      SelectRange(1, cc);
     return Settle(2001);
   }
 
   bool SixJokers() {
-    if (!(n >= 7 && R(n - 5) == kRankJoker)) return false;
-    SelectRange(n - 5, n);
+    if (!(cc >= 7 && Rank(cc - 5) == kRankJoker)) return false;
+    SelectRange(cc - 5, cc);
     return Settle(2002);
   }
 
   // One rank and jokers: a joker first, unless the rank is the strongest.
   bool OneRankAndJokers() {
-    if (!(R(n) == kRankJoker && dr == 2)) return false;
-    if (R(1) != S)
-      c.Select(n);
-    else if (n > 4 && R(2) != kRankJoker)
-      SelectRange(2, n);
+    if (!(Rank(cc) == kRankJoker && dr == 2)) return false;
+    if (Rank(1) != S)
+      c.Select(cc);
+    else if (cc > 4 && Rank(2) != kRankJoker)
+      SelectRange(2, cc);
     else
       c.Select(1);
     return Settle(2003);
@@ -118,7 +103,7 @@ struct ClosingPatterns {
 
   // Two ranks, the stronger of them the strongest rank: that group first.
   bool StrongestGroupOnTop() {
-    if (!(dr == 2 && R(rev > 0 ? n : 1) == S)) return false;
+    if (!(dr == 2 && Rank(rev > 0 ? cc : 1) == S)) return false;
     c.SelectRank(S);
     return Settle(2004);
   }
@@ -126,18 +111,18 @@ struct ClosingPatterns {
   // Jokers, 2s and one more rank in normal order: settled with nothing chosen,
   // so that the review leads the weakest card.
   bool LeftToTheReview() {
-    if (!(rev > 0 && R(n) == kRankJoker && dr == 3)) return false;
+    if (!(rev > 0 && Rank(cc) == kRankJoker && dr == 3)) return false;
     int top = 0;
-    for (int p = n; p >= 1; --p)
-      if (R(p) != kRankJoker) {
-        top = R(p);
+    for (int p = cc; p >= 1; --p)
+      if (Rank(p) != kRankJoker) {
+        top = Rank(p);
         break;
       }
     return top == kRank2 && Settle(2005);
   }
 
   bool TwoRanksWithEights() {
-    if (!(c.Rule8 && dr == 2 && (R(1) == kRank8 || R(n) == kRank8))) return false;
+    if (!(c.Rule8 && dr == 2 && (Rank(1) == kRank8 || Rank(cc) == kRank8))) return false;
     c.SelectRank(kRank8);
     return Settle(2006);
   }
@@ -147,8 +132,8 @@ struct ClosingPatterns {
 
   bool TwoRanks() {
     if (dr != 2) return false;
-    if (n == 2) return TwoCards();
-    if (n == 3) return ThreeCards();
+    if (cc == 2) return TwoCards();
+    if (cc == 3) return ThreeCards();
     return FourOrMoreCards();
   }
 
@@ -156,10 +141,10 @@ struct ClosingPatterns {
   // and few seats left; else a 9 goes first while no one may finish on a 9;
   // else the weaker card.
   bool TwoCards() {
-    if (R(2) == kRankJ && rev > 0) {
-      c.Select(R(1) < kRank5 && c.PlayersLeft < 5 && Suit(1) == Suit(2) ? 2 : 1);
-    } else if (c.Rule9 && (R(1) == kRank9 || R(2) == kRank9)) {
-      c.Select(R(1) == kRank9 ? 1 : 2);
+    if (Rank(2) == kRankJ && rev > 0) {
+      c.Select(Rank(1) < kRank5 && c.PlayersLeft < 5 && Suit(1) == Suit(2) ? 2 : 1);
+    } else if (c.Rule9 && (Rank(1) == kRank9 || Rank(2) == kRank9)) {
+      c.Select(Rank(1) == kRank9 ? 1 : 2);
     } else {
       c.Select(1);
     }
@@ -169,17 +154,17 @@ struct ClosingPatterns {
   // A pair and a single.
   bool ThreeCards() {
     if (c.Rule9) {
-      if (R(1) == kRank9) {
+      if (Rank(1) == kRank9) {
         c.Select(1);
-        if (R(2) == kRank9) c.Select(2);
+        if (Rank(2) == kRank9) c.Select(2);
         return Settle(2008);
       }
-      if (R(2) == kRank9) {
+      if (Rank(2) == kRank9) {
         SelectRange(2, 3);
         return Settle(2008);
       }
     }
-    if (R(rev > 0 ? 1 : 3) == R(2)) return PairAtTheWeakEnd();
+    if (Rank(rev > 0 ? 1 : 3) == Rank(2)) return PairAtTheWeakEnd();
     // The pair at the strong end goes first.
     SelectRange(rev > 0 ? 2 : 1, rev > 0 ? 3 : 2);
     return Settle(2008);
@@ -194,19 +179,19 @@ struct ClosingPatterns {
       Others([&](int s) {
         const SeatRecord& o = g.Seat[s];
         if (rev < 0 && IsJoker(g.HandCard(s, o.CardCount))) {
-          v = kJokerInReversedOrder;
+          v = ComputerPlayer::kJokerInReversedOrder;
           return false;
         }
         const int r = g.RankOf(g.HandCard(s, rev > 0 ? o.CardCount : 1));
         if (v * rev < r * rev) v = r;
         return true;
       });
-      if (R(single) * rev >= v * rev) {
+      if (Rank(single) * rev >= v * rev) {
         c.Select(single);
         return Settle(2008);
       }
     }
-    const int w = rev > 0 ? R(1) : R(3);
+    const int w = rev > 0 ? Rank(1) : Rank(3);
     const double f = rev > 0 ? 3.2 : 4.2;
     if (TotalCards() < (w * rev / 10.0 + f) * g.Options.SeatCount)
       SelectRange(rev > 0 ? 1 : 2, rev > 0 ? 2 : 3);
@@ -216,23 +201,23 @@ struct ClosingPatterns {
   }
 
   bool FourOrMoreCards() {
-    if (c.Rule9 && (R(1) == kRank9 || R(n) == kRank9)) {
+    if (c.Rule9 && (Rank(1) == kRank9 || Rank(cc) == kRank9)) {
       c.SelectRank(kRank9);
       return Settle(2008);
     }
     // Four of a kind at one end, the other end not the weakest rank: the first rank.
-    if (n >= 5 && ((R(1) == R(4) && R(n) != W) || (R(n) == R(n - 3) && R(1) != W))) {
-      c.SelectRank(R(1));
+    if (cc >= 5 && ((Rank(1) == Rank(4) && Rank(cc) != W) || (Rank(cc) == Rank(cc - 3) && Rank(1) != W))) {
+      c.SelectRank(Rank(1));
       return Settle(2008);
     }
     // Else the group that holds the middle card: the larger one.
-    const int m = (n + 1) / 2;
-    if (R(m) == R(1)) {
-      for (int p = 1; p <= n - 1; ++p)
-        if (R(p) == R(1)) c.Select(p);
+    const int m = (cc + 1) / 2;
+    if (Rank(m) == Rank(1)) {
+      for (int p = 1; p <= cc - 1; ++p)
+        if (Rank(p) == Rank(1)) c.Select(p);
     } else {
-      for (int p = 2; p <= n; ++p)
-        if (R(p) == R(n)) c.Select(p);
+      for (int p = 2; p <= cc; ++p)
+        if (Rank(p) == Rank(cc)) c.Select(p);
     }
     return Settle(2008);
   }
@@ -240,8 +225,8 @@ struct ClosingPatterns {
   // Three ranks in normal order, topped by 2s or by jokers.
   bool ThreeRanks() {
     if (!(dr == 3 && rev > 0)) return false;
-    if (R(n) == kRank2) return n == 3 ? ThreeCardsUnderATwo() : FourOrMoreUnderTwos();
-    if (R(n) == kRankJoker) return JokersWithTheWeakestRank();
+    if (Rank(cc) == kRank2) return cc == 3 ? ThreeCardsUnderATwo() : FourOrMoreUnderTwos();
+    if (Rank(cc) == kRankJoker) return JokersWithTheWeakestRank();
     return true;
   }
 
@@ -249,22 +234,22 @@ struct ClosingPatterns {
   bool ThreeCardsUnderATwo() {
     const int s = Suit(3);
     for (int p = 2; p >= 1; --p)
-      if (R(p) == kRankJ || Suit(p) == s) {
+      if (Rank(p) == kRankJ || Suit(p) == s) {
         c.Select(p);
         return Settle(2009);
       }
-    c.Select(R(2) <= kRank8 ? 1 : 2);
+    c.Select(Rank(2) <= kRank8 ? 1 : 2);
     return Settle(2009);
   }
 
   bool FourOrMoreUnderTwos() {
-    if (R(3) == kRank2) {
-      if (R(1) != kRank8 && R(2) != kRank8) return true;
+    if (Rank(3) == kRank2) {
+      if (Rank(1) != kRank8 && Rank(2) != kRank8) return true;
       SelectRange(3, 4);
       return Settle(2009);
     }
-    if (R(2) == R(3)) {
-      if (R(1) < kRank9 - c.TraitD && Suit(1) == Suit(4))
+    if (Rank(2) == Rank(3)) {
+      if (Rank(1) < kRank9 - c.TraitD && Suit(1) == Suit(4))
         c.Select(1);
       else
         SelectRange(2, 3);
@@ -278,7 +263,7 @@ struct ClosingPatterns {
       if (r > v) v = r;
       return true;
     });
-    if (R(3) >= v)
+    if (Rank(3) >= v)
       c.Select(3);
     else
       SelectRange(1, 2);
@@ -290,36 +275,36 @@ struct ClosingPatterns {
   bool JokersWithTheWeakestRank() {
     const int limit = TotalCards() < 6 * g.SeatsInPlay ? kRank9 : kRank6;
     int count = 0;
-    for (int p = 1; p <= n; ++p)
-      if (R(p) == kRankJoker || R(p) == R(1)) ++count;
-    if (R(1) > limit || count < 4) return true;
-    const int low = R(1);
-    for (int p = 1; p <= n; ++p)
-      if (R(p) == kRankJoker || R(p) == low) c.Select(p);
+    for (int p = 1; p <= cc; ++p)
+      if (Rank(p) == kRankJoker || Rank(p) == Rank(1)) ++count;
+    if (Rank(1) > limit || count < 4) return true;
+    const int low = Rank(1);
+    for (int p = 1; p <= cc; ++p)
+      if (Rank(p) == kRankJoker || Rank(p) == low) c.Select(p);
     return Settle(2009);
   }
 
   // Three ranks under a revolution, starting with 3s (the strongest there).
   bool ThreeRanksReversed() {
     if (dr != 3) return false;
-    if (R(1) != kRank3) return true;
-    if (n == 3) {
+    if (Rank(1) != kRank3) return true;
+    if (cc == 3) {
       const int s = Suit(1);
       for (int p = 2; p <= 3; ++p)
-        if (R(p) == kRankJ || Suit(p) == s) {
+        if (Rank(p) == kRankJ || Suit(p) == s) {
           c.Select(p);
           return Settle(2010);
         }
-      c.Select(R(2) < kRank9 ? 2 : 3);
+      c.Select(Rank(2) < kRank9 ? 2 : 3);
       return Settle(2010);
     }
-    if (R(2) == kRank3) {
-      if (R(3) != kRank8 && R(4) != kRank8) return true;
+    if (Rank(2) == kRank3) {
+      if (Rank(3) != kRank8 && Rank(4) != kRank8) return true;
       SelectRange(1, 2);
       return Settle(2010);
     }
-    if (R(2) == R(3)) {
-      if (R(3) < c.TraitD + kRank7 && Suit(1) == Suit(4))
+    if (Rank(2) == Rank(3)) {
+      if (Rank(3) < c.TraitD + kRank7 && Suit(1) == Suit(4))
         c.Select(4);
       else
         SelectRange(2, 3);
@@ -331,13 +316,13 @@ struct ClosingPatterns {
     Others([&](int s) {
       const int r = TopOf(s);
       if (r == kRankJoker) {
-        v = kJokerInReversedOrder;
+        v = ComputerPlayer::kJokerInReversedOrder;
         return false;
       }
       if (r < v) v = r;
       return true;
     });
-    if (R(2) <= v)
+    if (Rank(2) <= v)
       c.Select(2);
     else
       SelectRange(3, 4);
@@ -356,19 +341,19 @@ struct ClosingPatterns {
   bool TopCardsOverOneRank() {
     const int tc = g.Table.Count;
     const bool locksClear = !g.Table.SuitLock && !g.Table.ParityLock;
-    if (!(n - tc >= 1 && locksClear)) return false;
+    if (!(cc - tc >= 1 && locksClear)) return false;
     const auto highestExcept = [&](int a, int b) {
-      for (int p = n; p >= 1; --p)
-        if (R(p) != a && R(p) != b) return R(p);
+      for (int p = cc; p >= 1; --p)
+        if (Rank(p) != a && Rank(p) != b) return Rank(p);
       return 0;
     };
-    if (R(n - tc + 1) == kRankJoker && R(1) == highestExcept(kRankJoker, kRankJoker)) {
-      SelectRange(n - tc + 1, n);
+    if (Rank(cc - tc + 1) == kRankJoker && Rank(1) == highestExcept(kRankJoker, kRankJoker)) {
+      SelectRange(cc - tc + 1, cc);
       return Settle(2021);
     }
-    if (c.OrderSign > 0 && g.RankOf(g.Table.Cards[1]) < kRank2 && R(n - tc + 1) == kRank2 &&
-        R(1) == highestExcept(kRank2, kRankJoker)) {
-      SelectRange(n - tc + 1, n);
+    if (c.OrderSign > 0 && g.RankOf(g.Table.Cards[1]) < kRank2 && Rank(cc - tc + 1) == kRank2 &&
+        Rank(1) == highestExcept(kRank2, kRankJoker)) {
+      SelectRange(cc - tc + 1, cc);
       return Settle(2022);
     }
     return false;
@@ -378,18 +363,18 @@ struct ClosingPatterns {
   bool EightsClearTheTable() {
     const int os = c.OrderSign;
     if (!(c.Rule8 && os * g.RankOf(g.Table.Cards[1]) < os * kRank8)) return false;
-    return EightsAtAnEnd(1, 1, 2023) || EightsAtAnEnd(n, -1, 2024);
+    return EightsAtAnEnd(1, 1, 2023) || EightsAtAnEnd(cc, -1, 2024);
   }
 
   // The 8s at one end of the hand (from position `end`, walking `step`), the
   // other end of the rank that follows them: as many 8s as the table holds.
   bool EightsAtAnEnd(int end, int step, int code) {
-    if (R(end) != kRank8) return false;
+    if (Rank(end) != kRank8) return false;
     const int tc = g.Table.Count;
     int count = 0;
-    while (count < n && R(end + count * step) == kRank8) ++count;
-    const int other = step > 0 ? n : 1;
-    if (!(R(other) == R(end + count * step) && tc <= count)) return false;
+    while (count < cc && Rank(end + count * step) == kRank8) ++count;
+    const int other = step > 0 ? cc : 1;
+    if (!(Rank(other) == Rank(end + count * step) && tc <= count)) return false;
     // The even/odd lock goes by Revolution alone: under a revolution it wants
     // odd faces, and an 8 is even, even when a J has turned the order back.
     const bool evenAllowed = !g.Table.ParityLock || FollowsParityLock(g, kRank8);

@@ -79,6 +79,9 @@ class ComputerPlayer {
   void LeadSection();
   // Group sizes are tried downward from the whole hand or upward to it.
   static constexpr int kDownward = -1, kUpward = 1;
+  // Where the lead rules and patterns place a joker when the order is reversed
+  // and the 3 is the strongest rank: one beyond the 3, above every card.
+  static constexpr int kJokerInReversedOrder = 2;
   int GroupSearch(int lo, int hi, int fromSize, int toSize, int sizeStep, int order,
                   bool skipBlackSevenPairs = false);
   // --- answer rules (answer_rules.cpp) ---

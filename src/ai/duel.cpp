@@ -17,17 +17,14 @@
 //   2127  answer: the opponent holds one card - the strongest exact group that beats the table
 #include <array>
 
-#include "ai/computer_player.h"
+#include "ai/rule_run.h"
 
 namespace tomaruk {
 
 namespace {
 
 // One run of the two-player play over seat Turn's hand and its one opponent.
-struct DuelPlay {
-  ComputerPlayer& c;
-  Game& g;
-  const int n;   // cards in the hand
+struct DuelPlay : RuleRun {
   const int os;  // the order: +1 normal, -1 reversed
   const int S;   // the strongest plain rank under the revolution
   int opponent = 0;
@@ -37,7 +34,7 @@ struct DuelPlay {
   int fives = 0, eights = 0, jokers = 0, blackSevens = 0, tops = 0;
 
   explicit DuelPlay(ComputerPlayer& cp)
-      : c(cp), g(cp.g), n(cp.CC()), os(cp.OrderSign), S(cp.g.Revolution > 0 ? kRank2 : kRank3) {
+      : RuleRun(cp), os(cp.OrderSign), S(cp.g.Revolution > 0 ? kRank2 : kRank3) {
     // The last seat in seat order, other than this one, still playing.
     for (int s = 1; s <= g.Options.SeatCount; ++s)
       if (s != g.Turn && g.Seat[s].Status == kPlaying) opponent = s;
@@ -45,8 +42,8 @@ struct DuelPlay {
     opN = g.Seat[opponent].CardCount;
     opTop = g.RankOf(g.HandCard(opponent, opN));
     if (os < 0 && !IsJoker(g.HandCard(opponent, opN))) opTop = g.RankOf(g.HandCard(opponent, 1));
-    for (int p = 1; p <= n; ++p) {
-      const int r = R(p);
+    for (int p = 1; p <= cc; ++p) {
+      const int r = Rank(p);
       if (c.Rule5 && r == kRank5) ++fives;
       if (c.Rule8 && r == kRank8) ++eights;
       if (r == kRankJoker) ++jokers;
@@ -55,16 +52,11 @@ struct DuelPlay {
     }
   }
 
-  int R(int p) const { return c.Rank(p); }
-  bool IsBlackSeven(int p) const { return R(p) == kRank7 && IsBlack(g, c.Hand(p)); }
-  bool Settle(int code) {
-    c.Decide(code);
-    return true;
-  }
+  bool IsBlackSeven(int p) const { return Rank(p) == kRank7 && IsBlack(g, c.Hand(p)); }
   // The first position holding the rank, 0 when none.
   int FirstOf(int rank) const {
-    for (int p = 1; p <= n; ++p)
-      if (R(p) == rank) return p;
+    for (int p = 1; p <= cc; ++p)
+      if (Rank(p) == rank) return p;
     return 0;
   }
 
@@ -95,9 +87,9 @@ struct DuelPlay {
     if (fives > 0) {
       c.Select(FirstOf(kRank5));
     } else if (jokers > 0) {
-      c.Select(n);
+      c.Select(cc);
     } else if (blackSevens > 0) {
-      for (int p = 1; p <= n; ++p)
+      for (int p = 1; p <= cc; ++p)
         if (IsBlackSeven(p)) c.Select(p);
     } else {
       return;
@@ -109,8 +101,8 @@ struct DuelPlay {
   // the bold lead their weakest group while it is above the 5.
   void OpponentNearTheLimit() {
     if (c.TraitA == 5)
-      for (int p = n; p >= 1; --p) {
-        const int r = R(p);
+      for (int p = cc; p >= 1; --p) {
+        const int r = Rank(p);
         if (os * r > os * opTop && r != kRankJoker && r != kRank7 && r != kRank5) {
           c.Select(p);
           Settle(2102);
@@ -118,8 +110,8 @@ struct DuelPlay {
         }
       }
     if (c.TraitB < 3) return;
-    if (R(1) * g.Revolution > kRank5 * g.Revolution) {
-      c.SelectRank(R(1));
+    if (Rank(1) * g.Revolution > kRank5 * g.Revolution) {
+      c.SelectRank(Rank(1));
       Settle(2103);
     }
   }
@@ -127,14 +119,14 @@ struct DuelPlay {
   // The opponent holds one card: the smallest exact group of two or more, else
   // the strongest single from the 9 up.
   void OpponentHoldsOne() {
-    for (int size = 2; size <= n; ++size)
-      for (int p = 1; p <= n; ++p)
+    for (int size = 2; size <= cc; ++size)
+      for (int p = 1; p <= cc; ++p)
         if (c.IsExactGroup(p, size, kRank3, kRank2 - c.TraitF2, 1, 0)) {
           c.SelectRun(p, size);
           Settle(2104);
           return;
         }
-    for (int p = n; p >= 1; --p)
+    for (int p = cc; p >= 1; --p)
       if (c.IsExactGroup(p, 1, kRank9, kRank2 - c.TraitF2, 1, 0)) {
         c.Select(p);
         Settle(2105);
@@ -144,9 +136,9 @@ struct DuelPlay {
 
   // The opponent holds two cards: the largest exact group from the 9 up, no Js.
   void OpponentHoldsTwo() {
-    for (int size = n; size >= 1; --size)
-      for (int p = n - size + 1; p >= 1; --p)
-        if (c.IsExactGroup(p, size, kRank9, kRankJoker, 1, 0) && R(p) != kRankJ) {
+    for (int size = cc; size >= 1; --size)
+      for (int p = cc - size + 1; p >= 1; --p)
+        if (c.IsExactGroup(p, size, kRank9, kRankJoker, 1, 0) && Rank(p) != kRankJ) {
           c.SelectRun(p, size);
           Settle(2106);
           return;
@@ -176,16 +168,16 @@ struct DuelPlay {
     const int tc = TableCount();
     if (!(LocksClear() && opN < tc && !TableJoker())) return false;
     const int lo = WindowLow(), hi = WindowHigh(kRank2);
-    for (int p = 1; p <= n; ++p)
+    for (int p = 1; p <= cc; ++p)
       if (c.IsExactGroup(p, tc, lo, hi, os, 0)) {
         c.SelectRun(p, tc);
         return Settle(2121);
       }
-    if (R(n) != kRankJoker) return false;
-    for (int p = 1; p <= n - 1; ++p)
+    if (Rank(cc) != kRankJoker) return false;
+    for (int p = 1; p <= cc - 1; ++p)
       if (c.IsExactGroup(p, tc - 1, lo, hi, os, 0)) {
         c.SelectRun(p, tc - 1);
-        c.Select(n);
+        c.Select(cc);
         return Settle(2122);
       }
     return false;
@@ -194,7 +186,7 @@ struct DuelPlay {
   // The opponent's last card is a strong one: no choice here, and the
   // decision core goes on with its own rules.
   bool LeaveToTheGeneralRules() {
-    if (!(c.TraitA >= 4 && opN == 1 && n <= g.Line - 2)) return false;
+    if (!(c.TraitA >= 4 && opN == 1 && cc <= g.Line - 2)) return false;
     const int last = g.RankOf(g.HandCard(opponent, 1));
     if (!(last == kRank9 || last == kRank8 || last == kRankJoker || last == S)) return false;
     c.Decided = false;
@@ -205,20 +197,20 @@ struct DuelPlay {
   // rank is left besides them, play a strong group now. True ends the routine.
   bool StrongGroupNow() {
     std::array<bool, kHandSlots + 2> marked{};
-    for (int p = 1; p <= n; ++p) {
-      const int r = R(p);
+    for (int p = 1; p <= cc; ++p) {
+      const int r = Rank(p);
       if (r == kRank8 || r == kRank5 || r == kRankJoker || r == S) marked[p] = true;
     }
-    for (int p = 1; p <= n - 2; ++p)
-      if (R(p) == R(p + 2)) marked[p] = marked[p + 1] = marked[p + 2] = true;
+    for (int p = 1; p <= cc - 2; ++p)
+      if (Rank(p) == Rank(p + 2)) marked[p] = marked[p + 1] = marked[p + 2] = true;
     int first = 0, last = 0;
-    for (int p = 1; p <= n; ++p)
+    for (int p = 1; p <= cc; ++p)
       if (!marked[p]) {
         if (first == 0) first = p;
         last = p;
       }
     if (first == 0) return true;
-    if (!(R(first) == R(last) && !TableJoker() && LocksClear())) return false;
+    if (!(Rank(first) == Rank(last) && !TableJoker() && LocksClear())) return false;
     const int tc = TableCount();
     const int tr = TableRank();
     if (os * tr < os * S && tops >= tc) {
@@ -234,7 +226,7 @@ struct DuelPlay {
       return Settle(2125);
     }
     if (jokers >= tc) {
-      c.SelectRun(n - tc + 1, tc);
+      c.SelectRun(cc - tc + 1, tc);
       return Settle(2126);
     }
     return false;
@@ -245,7 +237,7 @@ struct DuelPlay {
     if (!(opN == 1 && LocksClear() && !TableJoker())) return;
     const int tc = TableCount();
     const int lo = WindowLow(), hi = WindowHigh(kRankJoker);
-    const int top = n + 1 - tc;
+    const int top = cc + 1 - tc;
     for (int i = 0; i < top; ++i) {
       const int p = os > 0 ? top - i : 1 + i;
       if (c.IsExactGroup(p, tc, lo, hi, -os, 0)) {

@@ -30,7 +30,7 @@
 #include <array>
 #include <cmath>
 
-#include "ai/computer_player.h"
+#include "ai/rule_run.h"
 
 namespace tomaruk {
 
@@ -59,31 +59,18 @@ int ComputerPlayer::GroupSearch(int lo, int hi, int fromSize, int toSize, int si
 
 namespace {
 
-// A joker's place in the reversed order's strength list: one beyond the 3.
-constexpr int kJokerInReversedOrder = 2;
-
 // One run of the lead rules over seat Turn's hand. A rule group returns true
 // when the call ends with it, with a play settled or, in the last groups,
 // without one (the seat then passes its lead, or the review leads for it);
 // false hands over to the next group.
-struct LeadRules {
+struct LeadRules : RuleRun {
   using Group = bool (LeadRules::*)();
 
-  ComputerPlayer& c;
-  Game& g;
-  const int cc;  // cards in the hand
   const int os;  // +1 normal order, -1 reversed
   const SeatRecord& next;
 
   explicit LeadRules(ComputerPlayer& cp)
-      : c(cp), g(cp.g), cc(cp.CC()), os(cp.OrderSign > 0 ? 1 : -1), next(cp.g.Seat[cp.NextSeat]) {}
-
-  int Rank(int p) const { return c.Rank(p); }
-  bool Joker(int p) const { return IsJoker(c.Hand(p)); }
-  bool Settle(int code) {
-    c.Decide(code);
-    return true;
-  }
+      : RuleRun(cp), os(cp.OrderSign > 0 ? 1 : -1), next(cp.g.Seat[cp.NextSeat]) {}
 
   void Run() {
     static constexpr Group kGroups[] = {
@@ -207,7 +194,7 @@ struct LeadRules {
       if (Joker(p)) ++jokers;
     std::array<int, kHandSlots + 1> list{};
     int n = 0;
-    for (int k = 0; k < jokers; ++k) list[++n] = kJokerInReversedOrder;
+    for (int k = 0; k < jokers; ++k) list[++n] = ComputerPlayer::kJokerInReversedOrder;
     for (int p = 1; p <= cc; ++p)
       if (!Joker(p)) list[++n] = Rank(p);
     c.TopSum = list[1] + list[2] + list[3] + list[4];
@@ -222,7 +209,7 @@ struct LeadRules {
       c.Select(3 - jokers);
       return Settle(715);
     }
-    if (!c.IsKept(4 - jokers) && list[2] == kJokerInReversedOrder) {
+    if (!c.IsKept(4 - jokers) && list[2] == ComputerPlayer::kJokerInReversedOrder) {
       c.Select(4 - jokers);
       return Settle(716);
     }
