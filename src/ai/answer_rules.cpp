@@ -156,242 +156,283 @@ struct AnswerRules : RuleRun {
     return false;
   }
 
-  // The high branch in normal order: 2s, aces and jokers.
+  // The high branch in normal order: 2s, aces and jokers, by the table's size.
   bool High() {
-    // A 2 is an even face: it follows the lock while no J has turned the order.
-    const bool parityOk = PassesParity(kRank2);
-    const int low = std::max(1, cc - beatCount);
-    if (tc == 1) {
-      if (parityOk && tr < kRank2)
-        for (int i = cc; i >= low; --i)
-          if (Suit(i) == c.TableSuits[1] && Rank(i) == kRank2) {
-            c.Select(i);
-            return Settle(24);
-          }
-      // A J turned the order while the lock is on: the ace is the top odd card.
-      if (g.TempRevolution < 0 && c.ParityLock && tr < kRankA)
-        for (int i = cc; i >= low; --i)
-          if (Suit(i) == c.TableSuits[1] && Rank(i) == kRankA) {
-            c.Select(i);
-            return Settle(27);
-          }
-      // A joker over a high card, unless the jokers are mostly accounted for
-      // while the stock is still thick.
-      int seen = 0;
-      if (c.TraitA >= 3)
-        for (int code : kJokers)
-          if (g.CardPlace[code] == g.Turn || g.CardPlace[code] >= kInDiscard) ++seen;
-      if (g.StockCount < 120 - 20 * seen) seen = 0;
-      if (!(c.TraitF1 == 1 && c.AnySkipped) && Joker(cc) && NoLocks() && tr > kRankJ && tr < kRankJoker &&
-          seen == 0) {
-        c.Select(cc);
-        return Settle(31);
-      }
-      if ((c.TraitF1 == 1 && c.AnySkipped && c.TraitD > 3) || !parityOk) return false;
-      if (tr < kRank2 && !c.SuitLock)
-        for (int i = cc; i >= low; --i)
-          if (Rank(i) == kRank2) {
-            c.Select(i);
-            return Settle(36);
-          }
-      return false;
+    if (tc == 1) return HighSingle();
+    if (tc == 2) return HighPair();
+    if (tc == 3) return HighTriple();
+    return false;
+  }
+  // A 2 is an even face: it follows the lock while no J has turned the order.
+  bool TwoFollowsLock() const { return PassesParity(kRank2); }
+  // The top of the hand where the groups that beat the table lie.
+  int BeatingRange() const { return std::max(1, cc - beatCount); }
+
+  bool HighSingle() {
+    const int low = BeatingRange();
+    if (TwoFollowsLock() && tr < kRank2)
+      for (int i = cc; i >= low; --i)
+        if (Suit(i) == c.TableSuits[1] && Rank(i) == kRank2) {
+          c.Select(i);
+          return Settle(24);
+        }
+    // A J turned the order while the lock is on: the ace is the top odd card.
+    if (g.TempRevolution < 0 && c.ParityLock && tr < kRankA)
+      for (int i = cc; i >= low; --i)
+        if (Suit(i) == c.TableSuits[1] && Rank(i) == kRankA) {
+          c.Select(i);
+          return Settle(27);
+        }
+    // A joker over a high card, unless a shrewd character has seen jokers go
+    // (in its own hand or out of play) while the stock is still thick.
+    int seen = 0;
+    if (c.TraitA >= 3)
+      for (int code : kJokers)
+        if (g.CardPlace[code] == g.Turn || g.CardPlace[code] >= kInDiscard) ++seen;
+    if (g.StockCount < 120 - 20 * seen) seen = 0;
+    if (!(c.TraitF1 == 1 && c.AnySkipped) && Joker(cc) && NoLocks() && tr > kRankJ && tr < kRankJoker &&
+        seen == 0) {
+      c.Select(cc);
+      return Settle(31);
     }
-    if (tc == 2) {
-      if (parityOk && tr < kRank2 && FollowSuits(kRank2, 41, false)) return true;
-      if (c.TraitD + c.TraitB + c.TraitE > 9 && Joker(cc - 1) && NoLocks() && tr < kRankJoker && g.Line < 13) {
-        SelectRun(cc - 1, 2);
-        return Settle(51);
-      }
-      if (parityOk && tr < kRank2 && !c.SuitLock)
-        for (int i = cc; i >= low; --i)
-          if (Rank(i) == kRank2 && Rank(i - 1) == kRank2) {
-            SelectRun(i - 1, 2);
-            return Settle(61);
-          }
-      if (Joker(cc) && NoLocks() && tr < kRank2)
-        for (int i = cc - 1; i >= 1; --i)
-          if (Rank(i) == kRank2) {
-            c.Select(i);
-            c.Select(cc);
-            return Settle(64);
-          }
-      const int pair = StrongestPair();
-      const int q = pair > 0 ? Rank(pair) : 0;
-      if (NoLocks() && Joker(cc) && tr < kRank2) {
-        int p = 0;
-        for (int i = cc - 1; i >= 1 && p == 0; --i)
-          if (!Joker(i)) p = i;
-        const int t = Rank(p);
-        const int v = c.TraitA - 0.5 * c.Draw() > 1.5 ? kRankA : kRankK;
-        // An ace or a 2 with the joker, kept back when a pair would do and
-        // the table is still crowded.
-        if (t >= kRankA && t > tr && q < t && !(t > v && tr < q && c.PlayersLeft <= g.Options.SeatCount - 4)) {
-          c.Select(p);
+    if ((c.TraitF1 == 1 && c.AnySkipped && c.TraitD > 3) || !TwoFollowsLock()) return false;
+    if (tr < kRank2 && !c.SuitLock)
+      for (int i = cc; i >= low; --i)
+        if (Rank(i) == kRank2) {
+          c.Select(i);
+          return Settle(36);
+        }
+    return false;
+  }
+
+  bool HighPair() {
+    if (TwoFollowsLock() && tr < kRank2 && FollowSuits(kRank2, 41, false)) return true;
+    if (c.TraitD + c.TraitB + c.TraitE > 9 && Joker(cc - 1) && NoLocks() && tr < kRankJoker && g.Line < 13) {
+      SelectRun(cc - 1, 2);
+      return Settle(51);
+    }
+    if (TwoFollowsLock() && tr < kRank2 && !c.SuitLock)
+      for (int i = cc; i >= BeatingRange(); --i)
+        if (Rank(i) == kRank2 && Rank(i - 1) == kRank2) {
+          SelectRun(i - 1, 2);
+          return Settle(61);
+        }
+    if (Joker(cc) && NoLocks() && tr < kRank2)
+      for (int i = cc - 1; i >= 1; --i)
+        if (Rank(i) == kRank2) {
+          c.Select(i);
           c.Select(cc);
-          return Settle(71);
+          return Settle(64);
         }
+    const int pair = StrongestPair();
+    const int q = pair > 0 ? Rank(pair) : 0;
+    if (NoLocks() && Joker(cc) && tr < kRank2) {
+      int p = 0;
+      for (int i = cc - 1; i >= 1 && p == 0; --i)
+        if (!Joker(i)) p = i;
+      const int t = Rank(p);
+      const int v = c.TraitA - 0.5 * c.Draw() > 1.5 ? kRankA : kRankK;
+      // An ace or a 2 with the joker; a 2 (for the less shrewd an ace as well)
+      // is kept back when the strongest pair would do and four or more seats
+      // have left the deal.
+      if (t >= kRankA && t > tr && q < t && !(t > v && tr < q && c.PlayersLeft <= g.Options.SeatCount - 4)) {
+        c.Select(p);
+        c.Select(cc);
+        return Settle(71);
       }
-      if (NoLocks() && tr < q) {
-        SelectRun(pair, 2);
-        return Settle(81);
-      }
-      return false;
     }
-    if (tc == 3) {
-      if (c.SuitLock) return false;
-      for (int i = cc - 2; i >= 1; --i)
-        if (c.IsExactGroup(i, 3, tr + 1, kRank2, -1, 0) && PassesParity(Rank(i))) {
-          SelectRun(i, 3);
-          return Settle(91);
-        }
-      if (Joker(cc) && tr > kRankJ && !c.ParityLock)
-        for (int i = cc - 2; i >= 1; --i)
-          if (c.IsExactGroup(i, 2, tr + 1, kRankJoker, -1, 0)) {
-            SelectRun(i, 2);
-            c.Select(cc);
-            return Settle(94);
-          }
-      if (Rank(cc - 2) > tr && Joker(cc - 1) && tr > kRankJ && c.TraitD < 4 && !c.ParityLock) {
-        SelectRun(cc - 2, 3);
-        return Settle(97);
+    if (NoLocks() && tr < q) {
+      SelectRun(pair, 2);
+      return Settle(81);
+    }
+    return false;
+  }
+
+  bool HighTriple() {
+    if (c.SuitLock) return false;
+    for (int i = cc - 2; i >= 1; --i)
+      if (c.IsExactGroup(i, 3, tr + 1, kRank2, -1, 0) && PassesParity(Rank(i))) {
+        SelectRun(i, 3);
+        return Settle(91);
       }
+    if (Joker(cc) && tr > kRankJ && !c.ParityLock)
+      for (int i = cc - 2; i >= 1; --i)
+        if (c.IsExactGroup(i, 2, tr + 1, kRankJoker, -1, 0)) {
+          SelectRun(i, 2);
+          c.Select(cc);
+          return Settle(94);
+        }
+    if (Rank(cc - 2) > tr && Joker(cc - 1) && tr > kRankJ && c.TraitD < 4 && !c.ParityLock) {
+      SelectRun(cc - 2, 3);
+      return Settle(97);
     }
     return false;
   }
 
   // The high branch in reversed order, where the 3 is the strongest rank.
   bool HighReversed() {
-    if (tc == 1) {
-      if (tr > kRank3)
-        for (int i = 1; i <= cc; ++i)
-          if (Rank(i) == kRank3 && Suit(i) == c.TableSuits[1]) {
-            c.Select(i);
-            return Settle(111);
-          }
-      if (Joker(cc) && NoLocks() && tr < kRankJoker) {
-        c.Select(cc);
-        return Settle(114);
-      }
-      if (tr > kRank3 && !c.SuitLock)
-        for (int i = 1; i <= cc; ++i)
-          if (Rank(i) == kRank3) {
-            c.Select(i);
-            return Settle(117);
-          }
-      return false;
-    }
-    if (tc == 2) {
-      if (tr > kRank3 && FollowSuits(kRank3, 121, false)) return true;
-      if (Joker(cc - 1) && tr < kRankJoker && !c.SuitLock) {
-        SelectRun(cc - 1, 2);
-        return Settle(123);
-      }
-      if (tr > kRank3 && !c.SuitLock)
-        for (int i = 1; i <= cc - 1; ++i)
-          if (Rank(i) == kRank3 && Rank(i + 1) == kRank3) {
-            SelectRun(i, 2);
-            return Settle(125);
-          }
-      if (Joker(cc) && NoLocks() && Rank(1) == kRank3 && tr > kRank3) {
-        c.Select(1);
-        c.Select(cc);
-        return Settle(127);
-      }
-      if (!NoLocks()) return false;
-      const int pair = LowestPair();
-      const int q = pair > 0 ? Rank(pair) : 0;
-      if (Joker(cc) && tr > kRank3) {
-        int p = 1;
-        while (p < cc && Rank(p) == q) ++p;
-        const int t = Rank(p);
-        bool fires = t < tr;
-        if (fires && q < tr && (c.PlayersLeft <= g.Options.SeatCount - 4 || t >= kRank5)) fires = false;
-        if (fires) {
-          c.Select(p);
-          c.Select(cc);
-          return Settle(131);
+    if (tc == 1) return HighReversedSingle();
+    if (tc == 2) return HighReversedPair();
+    return false;
+  }
+
+  bool HighReversedSingle() {
+    if (tr > kRank3)
+      for (int i = 1; i <= cc; ++i)
+        if (Rank(i) == kRank3 && Suit(i) == c.TableSuits[1]) {
+          c.Select(i);
+          return Settle(111);
         }
+    if (Joker(cc) && NoLocks() && tr < kRankJoker) {
+      c.Select(cc);
+      return Settle(114);
+    }
+    if (tr > kRank3 && !c.SuitLock)
+      for (int i = 1; i <= cc; ++i)
+        if (Rank(i) == kRank3) {
+          c.Select(i);
+          return Settle(117);
+        }
+    return false;
+  }
+
+  bool HighReversedPair() {
+    if (tr > kRank3 && FollowSuits(kRank3, 121, false)) return true;
+    if (Joker(cc - 1) && tr < kRankJoker && !c.SuitLock) {
+      SelectRun(cc - 1, 2);
+      return Settle(123);
+    }
+    if (tr > kRank3 && !c.SuitLock)
+      for (int i = 1; i <= cc - 1; ++i)
+        if (Rank(i) == kRank3 && Rank(i + 1) == kRank3) {
+          SelectRun(i, 2);
+          return Settle(125);
+        }
+    if (Joker(cc) && NoLocks() && Rank(1) == kRank3 && tr > kRank3) {
+      c.Select(1);
+      c.Select(cc);
+      return Settle(127);
+    }
+    if (!NoLocks()) return false;
+    const int pair = LowestPair();
+    const int q = pair > 0 ? Rank(pair) : 0;
+    if (Joker(cc) && tr > kRank3) {
+      // The strongest card outside the lowest pair, with the joker; kept back
+      // when the pair beats the table too and four or more seats have left the
+      // deal or the card is a 5 or weaker.
+      int p = 1;
+      while (p < cc && Rank(p) == q) ++p;
+      const int t = Rank(p);
+      bool fires = t < tr;
+      if (fires && q < tr && (c.PlayersLeft <= g.Options.SeatCount - 4 || t >= kRank5)) fires = false;
+      if (fires) {
+        c.Select(p);
+        c.Select(cc);
+        return Settle(131);
       }
-      // Only a pair there is: without one nothing is played here.
-      if (pair > 0 && q < tr) {
-        SelectRun(pair, 2);
-        return Settle(136);
-      }
+    }
+    // The lowest pair, when there is one that beats the table.
+    if (pair > 0 && q < tr) {
+      SelectRun(pair, 2);
+      return Settle(136);
     }
     return false;
   }
 
+  // The general layer: every answer that gets this far.
   void General() {
     if (c.PlayersLeft == 2) {
       c.ChooseDuelPlay();
       if (c.Decided) return;
       c.UnselectAll();
     }
-    // Under the even/odd lock a 6 answers a 4 (a K answers an A in reversed order).
-    if (c.Rule4 && c.TraitB >= 3 && tc == 1 && tr == (os > 0 ? kRank4 : kRankA)) {
-      const int reply = os > 0 ? kRank6 : kRankK;
-      const int n = std::min(cc, 5);
-      for (int j = 0; j < n; ++j) {
-        const int i = os > 0 ? 1 + j : cc - j;
-        if (Rank(i) == reply && Suit(i) == c.TableSuits[1] && Rank(i + 1) != reply) {
-          c.Select(i);
-          return (void)Settle(141);
-        }
-        if (!c.SuitLock && c.IsExactGroup(i, 1, reply, reply, os, 0)) {
-          c.Select(i);
-          return (void)Settle(146);
-        }
+    if (ParityReply() || Pressure() || SuitAnswer() || JokerOverATwo()) return;
+    if (c.SuitLock) return c.Pass(2502);
+    if (os > 0 ? OrdinaryAnswer() : OrdinaryAnswerReversed()) return;
+    c.Pass(2502);
+  }
+
+  // With the even/odd lock among the rules, a 6 on a single 4 starts the lock
+  // (a K on an A in reversed order): among the five weakest cards, the reply
+  // of the table's suit with no other of its rank after it, else an exact single.
+  bool ParityReply() {
+    if (!(c.Rule4 && c.TraitB >= 3 && tc == 1 && tr == (os > 0 ? kRank4 : kRankA))) return false;
+    const int reply = os > 0 ? kRank6 : kRankK;
+    const int n = std::min(cc, 5);
+    for (int j = 0; j < n; ++j) {
+      const int i = os > 0 ? 1 + j : cc - j;
+      if (Rank(i) == reply && Suit(i) == c.TableSuits[1] && Rank(i + 1) != reply) {
+        c.Select(i);
+        return Settle(141);
+      }
+      if (!c.SuitLock && c.IsExactGroup(i, 1, reply, reply, os, 0)) {
+        c.Select(i);
+        return Settle(146);
       }
     }
-    if (Pressure()) return;
-    // The suit-following answer.
-    if (os > 0 && (c.TraitC >= 3 || c.SuitLock) && !(c.TraitC < 3 && tc < 2)) {
-      for (int r = tr + 1; r <= kRank2; ++r)
-        if (FollowSuits(r, 161, true)) return;
-    }
-    if (tc == 1 && tr == kRank2 && Joker(cc) && NoLocks() && c.TraitD <= 4 && os > 0 && c.TraitA >= 2 &&
-        (c.HoldMargin <= c.HoldThreshold - 1 || g.LeadSeat == c.NextSeat)) {
-      c.Select(cc);
-      return (void)Settle(166);
-    }
-    if (c.SuitLock) return c.Pass(2502);
-    // An 8 pair is too good for an ordinary pair when the character plans ahead.
-    const auto spareEights = [&](int i) { return Rank(i) == kRank8 && c.TraitD >= 4 && tc >= 2; };
-    const bool withJoker = (c.HoldMargin <= c.HoldThreshold - 1 || tc >= 4) && Joker(cc);
-    if (os > 0) {
-      // The ordinary answer: the weakest exact group that beats the table, 2s
-      // included; jokers alone only for characters that like to.
-      const int hi = kRank2 + c.TraitF2;
-      for (int i = 1; i <= cc + 1 - tc; ++i)
-        if (c.IsExactGroup(i, tc, tr + 1, hi, 1, 0) && PassesParity(Rank(i)) && !spareEights(i)) {
-          SelectRun(i, tc);
-          return (void)Settle(171);
+    return false;
+  }
+
+  // The suit-following answer, normal order: the weakest rank above the table
+  // whose cards follow the table's suits.
+  bool SuitAnswer() {
+    if (!(os > 0 && (c.TraitC >= 3 || c.SuitLock) && !(c.TraitC < 3 && tc < 2))) return false;
+    for (int r = tr + 1; r <= kRank2; ++r)
+      if (FollowSuits(r, 161, true)) return true;
+    return false;
+  }
+
+  // A joker over a single 2, when the seat is tight or the 2 came from the next seat.
+  bool JokerOverATwo() {
+    if (!(tc == 1 && tr == kRank2 && Joker(cc) && NoLocks() && c.TraitD <= 4 && os > 0 && c.TraitA >= 2 &&
+          (c.HoldMargin <= c.HoldThreshold - 1 || g.LeadSeat == c.NextSeat)))
+      return false;
+    c.Select(cc);
+    return Settle(166);
+  }
+
+  // An 8 pair is too good for an ordinary pair when the character plans ahead.
+  bool SpareEights(int i) const { return Rank(i) == kRank8 && c.TraitD >= 4 && tc >= 2; }
+  // A tight seat, or a table of four or more, may make a group up with the joker.
+  bool WithJoker() const { return (c.HoldMargin <= c.HoldThreshold - 1 || tc >= 4) && Joker(cc); }
+
+  // The ordinary answer: the weakest exact group that beats the table, 2s
+  // included; jokers alone only for characters that like to.
+  bool OrdinaryAnswer() {
+    const int hi = kRank2 + c.TraitF2;
+    for (int i = 1; i <= cc + 1 - tc; ++i)
+      if (c.IsExactGroup(i, tc, tr + 1, hi, 1, 0) && PassesParity(Rank(i)) && !SpareEights(i)) {
+        SelectRun(i, tc);
+        return Settle(171);
+      }
+    // Part of a whole group with the joker in place of its last card. This
+    // rule cannot fire: without the even/odd lock the ordinary answer above
+    // has already taken the first such group.
+    if (WithJoker() && !c.ParityLock)
+      for (int i = 1; i <= cc - tc; ++i)
+        if (c.IsExactGroup(i, tc, tr + 1, hi, 1, 0) && !SpareEights(i)) {
+          SelectRun(i, tc - 1);
+          c.Select(cc);
+          return Settle(176);
         }
-      // Part of a whole group with the joker in place of its last card. This
-      // rule cannot fire: without the even/odd lock the ordinary answer above
-      // has already taken the first such group.
-      if (withJoker && !c.ParityLock)
-        for (int i = 1; i <= cc - tc; ++i)
-          if (c.IsExactGroup(i, tc, tr + 1, hi, 1, 0) && !spareEights(i)) {
-            SelectRun(i, tc - 1);
-            c.Select(cc);
-            return (void)Settle(176);
-          }
-      return c.Pass(2502);
-    }
+    return false;
+  }
+
+  // The same in reversed order, the weakest first: from the top of the hand down.
+  bool OrdinaryAnswerReversed() {
     for (int i = cc + 1 - tc; i >= 1; --i)
       if (c.IsExactGroup(i, tc, kRank3, tr - 1, -1, 0) && PassesParityReversed(i)) {
         SelectRun(i, tc);
-        return (void)Settle(181);
+        return Settle(181);
       }
-    if (withJoker)
+    if (WithJoker())
       for (int i = cc - tc; i >= 1; --i)
-        if (c.IsExactGroup(i, tc, kRank3, tr - 1, -1, 0) && !spareEights(i)) {
+        if (c.IsExactGroup(i, tc, kRank3, tr - 1, -1, 0) && !SpareEights(i)) {
           SelectRun(i, tc - 1);
           c.Select(cc);
-          return (void)Settle(186);
+          return Settle(186);
         }
-    c.Pass(2502);
+    return false;
   }
 
   // Pressure on the seats near the line, normal order only.
