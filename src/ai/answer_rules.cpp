@@ -107,7 +107,7 @@ struct AnswerRules : RuleRun {
     if (cc < tc) return c.Pass(2501);
 
     // The urgent gate: cool characters go straight to the general layer unless
-    // the seat on the table is about to finish or few seats are left.
+    // the seat on the table is about to finish while few seats are left.
     const SeatRecord& lead = g.Seat[g.LeadSeat];
     const bool cool = c.TraitD + c.TraitE >= 9 && c.TraitE != 5 && (lead.CardCount > 1 || c.PlayersLeft > 4);
     if (!cool) {

@@ -1,5 +1,6 @@
 // The decision core: tells leading from answering, offers the turn to the
-// dedicated choosers in a fixed order and then runs the numbered rules.
+// dedicated choosers in a fixed order and then runs its own rule cascade, the
+// lead rules or the answer rules.
 //
 // Decision codes:
 //   100   lead: the four 10s
@@ -119,7 +120,7 @@ void ComputerPlayer::PlayEights() {
   const int cc = CC();
   if (TraitA == 5) {
     // Jokers at this seat's own count in every hand: a crowd of strong hands
-    // makes it hold the 8s longer.
+    // raises the threshold, and the 8s go out sooner.
     int jokers = 0;
     for (int s = 1; s <= g.Options.SeatCount; ++s)
       if (IsJoker(g.HandCard(s, cc))) ++jokers;

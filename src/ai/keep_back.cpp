@@ -23,12 +23,12 @@ void ComputerPlayer::MarkKeptCards() {
       if (Rank(i) == rank) Kept[i] = true;
   };
 
-  // 1.
   Kept.fill(false);
-  // 2. Too close to the limit to hold anything back.
+  // Too close to the limit to hold anything back.
   if (HoldMargin < HoldThreshold) return;
 
-  // 3. The four 10s make everybody else skip.
+  // The four 10s, which make everybody else skip, while none of them is gone;
+  // a character whose raw levels A and D add up to less than 5 keeps them anyway.
   if (Rule10 && !(11 - TraitD / 2.0 > g.Line || PlayersLeft < 3)) {
     bool gone = false;
     for (int code : kFourTens)
@@ -36,7 +36,7 @@ void ComputerPlayer::MarkKeptCards() {
     if (!(sum >= 5 && gone)) markRank(kRank10);
   }
 
-  // 4. Three spade 3s (or spade 2s) flush a joker.
+  // Three spade 3s (or spade 2s) flush a joker.
   if (Rule3 && !(TraitA <= 1 || TraitD <= 1 || 10 - TraitD / 2.0 > g.Line || PlayersLeft < 3)) {
     const auto worthKeeping = [&](const auto& codes, int sumLimit) {
       int own = 0;
@@ -48,17 +48,18 @@ void ComputerPlayer::MarkKeptCards() {
       if (sum < sumLimit && own < 2) return true;
       return !gone;
     };
-    // 4a. Spade 3s sort first: only positions 1..3 can hold them.
+    // The spade 3s sort first: only positions 1..3 can hold them.
     if (worthKeeping(kSpadeThrees, 5 - g.Revolution))
       for (int i = 1; i <= 3 && i <= cc; ++i)
         if (IsSpadeThree(Hand(i))) Kept[i] = true;
-    // 4b. Spade 2s.
+    // The spade 2s.
     if (worthKeeping(kSpadeTwos, 5 + g.Revolution))
       for (int i = 1; i <= cc; ++i)
         if (IsSpadeTwo(Hand(i))) Kept[i] = true;
   }
 
-  // 5. Stairs in the making.
+  // Stairs in the making: the last start position whose run of one suit holds
+  // enough cards replaces every mark made so far.
   const int minStair = g.Options.MinStair;
   if (!(1.8 * minStair > g.Line || TraitB <= 2 || TraitD <= 3 || TraitA <= 2 || TraitE == 5 ||
         cc < minStair)) {
@@ -89,13 +90,13 @@ void ComputerPlayer::MarkKeptCards() {
     }
   }
 
-  // 6. Jokers: the top one is kept once there are enough of them.
+  // Jokers: the top one is kept once there are enough of them.
   int jokers = 0;
   for (int i = 1; i <= cc; ++i)
     if (IsJoker(Hand(i))) ++jokers;
   if (jokers >= (TraitD > 3 ? 2 : 3)) Kept[cc] = true;
 
-  // 7. Under the even/odd lock: jokers, the odd faces below the ace, and 2s.
+  // Under the even/odd lock: jokers, the odd faces below the ace, and 2s.
   if (Rule4 && g.Table.ParityLock) {
     for (int i = 1; i <= cc; ++i) {
       const int r = Rank(i);
@@ -103,13 +104,13 @@ void ComputerPlayer::MarkKeptCards() {
     }
   }
 
-  // 8. 5s, when the seat after next is close to the limit.
+  // 5s, when the seat after next is close to the limit.
   if (Rule5 && g.SeatsInPlay > 2) {
     const int t = NextSeatAfter(NextSeatAfter(g.Turn));
     if (g.Seat[t].CardCount >= g.Line - 2 && TraitA >= 3) markRank(kRank5);
   }
 
-  // 9. 8s, while some seat is skipped.
+  // 8s, while some seat is skipped.
   if (Rule8 && TraitF1 == 1 && HoldMargin > 2) {
     bool skipped = false;
     for (int seat = 1; seat <= g.Options.SeatCount; ++seat)

@@ -282,7 +282,8 @@ struct LeadRules : RuleRun {
     static constexpr Group kNormal[] = {&LeadRules::LargestGroup, &LeadRules::WeakestPair,
                                         &LeadRules::HighGroupsFirst, &LeadRules::HighSingleFirst};
     static constexpr Group kReversed[] = {&LeadRules::LargestGroupReversed, &LeadRules::WeakestPairReversed,
-                                        &LeadRules::HighGroupsFirstReversed, &LeadRules::HighSingleFirstReversed};
+                                          &LeadRules::HighGroupsFirstReversed,
+                                          &LeadRules::HighSingleFirstReversed};
     (this->*(os > 0 ? kNormal : kReversed)[c.LeadStyle])();
     return true;
   }

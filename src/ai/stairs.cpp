@@ -7,7 +7,7 @@
 // Decision codes:
 //   2201  stair led (the longest, then the highest start, then the first suit)
 //   2202  stair answered (the highest start of exactly the table's length that
-//         the table admits); the decision core files this one as its rule 199
+//         the table admits); the decision core files this one under code 199
 #include <array>
 
 #include "ai/computer_player.h"

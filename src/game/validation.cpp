@@ -41,7 +41,8 @@ bool ValidatePlay(const Game& g, Selection& sel, int& selKey) {
   for (int c : sel) jokers += IsJoker(c) ? 1 : 0;
   const int m = n - jokers;
 
-  // A. The kind of the selection.
+  // The kind of the selection: a set, a straight stair, or a stair that wraps
+  // from K over A and 2 to 3.
   bool valid = IsSet(g, sel);
   if (!valid && n >= g.Options.MinStair && m >= 1) {
     bool stair = StairTest(g, sel, m, jokers, false);
@@ -61,7 +62,8 @@ bool ValidatePlay(const Game& g, Selection& sel, int& selKey) {
     }
   }
 
-  // B. Against the table, unless the seat leads freely.
+  // Against the table, unless the seat leads freely: as many cards, the same
+  // kind, the locks, and a first card that beats the table's.
   const bool freeLead = g.Turn == g.LeadSeat && !g.DealStart;
   if (freeLead) return valid;
   const TableRecord& t = g.Table;
