@@ -284,7 +284,8 @@ struct LeadRules : RuleRun {
     static constexpr Group kReversed[] = {&LeadRules::LargestGroupReversed, &LeadRules::WeakestPairReversed,
                                           &LeadRules::HighGroupsFirstReversed,
                                           &LeadRules::HighSingleFirstReversed};
-    (this->*(os > 0 ? kNormal : kReversed)[c.LeadStyle])();
+    const Group style = os > 0 ? kNormal[c.LeadStyle] : kReversed[c.LeadStyle];
+    (this->*style)();
     return true;
   }
   // Weaker characters also lead 2s in the last searches.
