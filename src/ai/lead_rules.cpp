@@ -118,8 +118,8 @@ struct LeadRules : RuleRun {
     return last;
   }
   // The joker top-ups after a search. A set of three becomes four with the top
-  // joker (the careful trait-bound one, or the plain one); a pair becomes four
-  // with both jokers.
+  // joker (for characters with G up to 4, or for all where the rule asks no
+  // trait); a pair becomes four with both jokers.
   bool TopUpThree(int last, bool withTrait, int code) {
     if (Joker(cc) && last == 3 && (!withTrait || c.TraitG <= 4)) {
       c.Select(cc);
@@ -139,7 +139,8 @@ struct LeadRules : RuleRun {
     if (!TopUpThree(last, true, threeCode)) TopUpPair(last, pairCode);
   }
 
-  // The black 7s go out together, each one lowering the limit.
+  // The 7s go out together, the black ones lowering the limit, when the hand's
+  // weakest cards are black 7s and the character pushes hard enough.
   bool BlackSevens() {
     const int push = static_cast<int>(std::floor(c.Draw() * 2.5)) + c.TraitA + c.TraitB + c.TraitE;
     if (!(push >= 12 && c.CountBlackSevens(1, cc) >= (c.TraitB > 3 ? 2 : 1))) return false;
@@ -158,8 +159,8 @@ struct LeadRules : RuleRun {
     return true;
   }
 
-  // A strong top lets the seat spend one of its best cards while some other
-  // seat is near the line.
+  // A strong top lets the seat spend one of its best cards, unless a shrewd
+  // character sees every other seat out or far from the line.
   bool StrongTop() {
     if (!(c.TraitE == 5 && c.TraitB >= 2)) return false;
     int safe = 0;
@@ -228,8 +229,8 @@ struct LeadRules : RuleRun {
       return false;
     if (LeadFives(721, 723)) return true;
     if (os < 0) return false;
-    // The weakest card the next seat's card at this seat's own count does not
-    // top (no 10, J, ace or 2), with its whole rank.
+    // The weakest card that the next seat's card at this seat's own count does
+    // not top, with its whole rank; never a 10, a J, or anything from the ace up.
     const int beat = g.RankOf(g.HandCard(c.NextSeat, cc));
     for (int i = 1; i <= cc; ++i) {
       const int r = Rank(i);
