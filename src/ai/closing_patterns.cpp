@@ -19,331 +19,389 @@
 //   2022  answer: the last cards are 2s, the rest one rank
 //   2023  answer: 8s at the weak end clear the table
 //   2024  answer: 8s at the strong end clear the table
-#include "ai/computer_player.h"
+#include "ai/rule_run.h"
+#include "game/card_facts.h"
 
 namespace tomaruk {
 
-void ComputerPlayer::ChooseLeadPlay() {
-  const int n = CC();
-  const int dr = DistinctRanks;
-  const int seats = g.Options.SeatCount;
-  const auto R = [&](int p) { return Rank(p); };
-  const auto randomTest = [&] { return 2 * Draw() + TraitA > 5.5; };
-  const auto selectRange = [&](int from, int to) {
-    for (int p = from; p <= to; ++p) Select(p);
-  };
-  const auto selectRank = [&](int rank) {
-    for (int p = 1; p <= n; ++p)
-      if (R(p) == rank) Select(p);
-  };
-  const auto totalCards = [&] {
+namespace {
+
+// One run of the patterns over seat Turn's hand. A rule returns true when the
+// routine ends with it, with a play settled or without one; false hands over
+// to the next rule.
+struct ClosingPatterns : RuleRun {
+  using Rule = bool (ClosingPatterns::*)();
+
+  const int dr;   // distinct ranks, the jokers counting as one
+  const int rev;  // the order of a lead: the revolution alone
+  const int S;    // the strongest plain rank of that order
+  const int W;    // the weakest
+
+  explicit ClosingPatterns(ComputerPlayer& cp)
+      : RuleRun(cp),
+        dr(cp.DistinctRanks),
+        rev(cp.g.Revolution),
+        S(rev > 0 ? kRank2 : kRank3),
+        W(rev > 0 ? kRank3 : kRank2) {}
+
+  void SelectRange(int from, int to) { c.SelectRun(from, to - from + 1); }
+  bool RandomTest() { return 2 * c.Draw() + c.TraitA > 5.5; }
+  int TotalCards() const {
     int total = 0;
-    for (int s = 1; s <= seats; ++s) total += g.Seat[s].CardCount;
+    for (int s = 1; s <= g.Options.SeatCount; ++s) total += g.Seat[s].CardCount;
     return total;
-  };
-  const auto topOf = [&](int s) { return g.RankOf(g.HandCard(s, g.Seat[s].CardCount)); };
-  const auto others = [&](auto&& visit) {
-    for (int s = 1; s <= seats; ++s)
+  }
+  // The rank of a seat's highest card.
+  int TopOf(int s) const { return g.RankOf(g.HandCard(s, g.Seat[s].CardCount)); }
+  // Visits the other seats still playing, in seat order, until visit says stop.
+  template <class Visit>
+  void Others(Visit visit) const {
+    for (int s = 1; s <= g.Options.SeatCount; ++s)
       if (s != g.Turn && g.Seat[s].Status == kPlaying && !visit(s)) return;
-  };
+  }
 
-  if (g.LeadSeat == g.Turn && !g.DealStart) {
-    const int rev = g.Revolution;
-    const int S = rev > 0 ? 15 : 3;
-    const int W = rev > 0 ? 3 : 15;
+  // Leading: the first rule whose condition holds acts.
+  void Lead() {
+    static constexpr Rule kRules[] = {
+        &ClosingPatterns::SingleRank,       &ClosingPatterns::SixJokers,
+        &ClosingPatterns::OneRankAndJokers, &ClosingPatterns::StrongestGroupOnTop,
+        &ClosingPatterns::LeftToTheReview,  &ClosingPatterns::TwoRanksWithEights,
+        &ClosingPatterns::Timid,            &ClosingPatterns::TwoRanks,
+        &ClosingPatterns::ThreeRanks,       &ClosingPatterns::ThreeRanksReversed,
+    };
+    for (const Rule rule : kRules)
+      if ((this->*rule)()) return;
+  }
 
-    // 1. A single rank.
-    if (dr == 1) {
-      if (R(1) == W && n >= 4)
-        selectRange(1, n >= 6 || TraitA <= 1 ? 4 : 3);
-      else
-        selectRange(1, n);
-      return Decide(2001);
-    }
-    // 2. Six jokers.
-    if (n >= 7 && R(n - 5) == 16) {
-      selectRange(n - 5, n);
-      return Decide(2002);
-    }
-    // 3. One rank and jokers.
-    if (R(n) == 16 && dr == 2) {
-      if (R(1) != S)
-        Select(n);
-      else if (n > 4 && R(2) != 16)
-        selectRange(2, n);
-      else
-        Select(1);
-      return Decide(2003);
-    }
-    // 4. Two ranks, the strongest of rank S.
-    if (dr == 2 && R(rev > 0 ? n : 1) == S) {
-      selectRank(S);
-      return Decide(2004);
-    }
-    // 5. Jokers, 2s and one more rank: left to the review.
-    if (rev > 0 && R(n) == 16 && dr == 3) {
-      int top = 0;
-      for (int p = n; p >= 1; --p)
-        if (R(p) != 16) {
-          top = R(p);
-          break;
-        }
-      if (top == 15) return Decide(2005);
-    }
-    // 6. Two ranks, one of them 8s.
-    if (Rule8 && dr == 2 && (R(1) == 8 || R(n) == 8)) {
-      selectRank(8);
-      return Decide(2006);
-    }
-    // 7. The timid play no patterns.
-    if (TraitA <= 1) return;
+  // A single rank goes out whole, but the weakest rank sheds three or four.
+  bool SingleRank() {
+    if (dr != 1) return false;
+    if (Rank(1) == W && cc >= 4)
+      SelectRange(1, cc >= 6 || c.TraitA <= 1 ? 4 : 3);
+    else
+      SelectRange(1, cc);
+    return Settle(2001);
+  }
 
-    // 8. Two ranks.
-    if (dr == 2) {
-      if (n == 2) {
-        if (R(2) == 11 && rev > 0) {
-          Select(R(1) < 5 && PlayersLeft < 5 && Suit(1) == Suit(2) ? 2 : 1);
-        } else if (Rule9 && (R(1) == 9 || R(2) == 9)) {
-          Select(R(1) == 9 ? 1 : 2);
-        } else {
-          Select(1);
-        }
-        return Decide(2008);
-      }
-      if (n == 3) {
-        if (Rule9) {
-          if (R(1) == 9) {
-            Select(1);
-            if (R(2) == 9) Select(2);
-            return Decide(2008);
-          }
-          if (R(2) == 9) {
-            selectRange(2, 3);
-            return Decide(2008);
-          }
-        }
-        const int q = rev > 0 ? 1 : 3;
-        if (R(q) == R(2)) {
-          // The pair lies at the weak end: lead the single if nobody can top it.
-          if (randomTest()) {
-            int v = rev > 0 ? 0 : 15;
-            others([&](int s) {
-              const SeatRecord& o = g.Seat[s];
-              if (rev < 0 && IsJoker(g.HandCard(s, o.CardCount))) {
-                v = 2;
-                return false;
-              }
-              const int r = g.RankOf(g.HandCard(s, rev > 0 ? o.CardCount : 1));
-              if (v * rev < r * rev) v = r;
-              return true;
-            });
-            const int p = rev > 0 ? 3 : 1;
-            if (R(p) * rev >= v * rev) {
-              Select(p);
-              return Decide(2008);
-            }
-          }
-          const int w = rev > 0 ? R(1) : R(3);
-          const double f = rev > 0 ? 3.2 : 4.2;
-          if (totalCards() < (w * rev / 10.0 + f) * seats)
-            selectRange(rev > 0 ? 1 : 2, rev > 0 ? 2 : 3);
-          else
-            Select(rev > 0 ? 3 : 1);
-          return Decide(2008);
-        }
-        selectRange(rev > 0 ? 2 : 1, rev > 0 ? 3 : 2);
-        return Decide(2008);
-      }
-      // n >= 4
-      if (Rule9 && (R(1) == 9 || R(n) == 9)) {
-        selectRank(9);
-        return Decide(2008);
-      }
-      if (n >= 5 && ((R(1) == R(4) && R(n) != W) || (R(n) == R(n - 3) && R(1) != W))) {
-        selectRank(R(1));
-        return Decide(2008);
-      }
-      const int m = (n + 1) / 2;
-      if (R(m) == R(1)) {
-        for (int p = 1; p <= n - 1; ++p)
-          if (R(p) == R(1)) Select(p);
-      } else {
-        for (int p = 2; p <= n; ++p)
-          if (R(p) == R(n)) Select(p);
-      }
-      return Decide(2008);
-    }
+  bool SixJokers() {
+    if (!(cc >= 7 && Rank(cc - 5) == kRankJoker)) return false;
+    SelectRange(cc - 5, cc);
+    return Settle(2002);
+  }
 
-    // 9. Three ranks, normal order.
-    if (dr == 3 && rev > 0) {
-      if (R(n) == 15) {
-        if (n == 3) {
-          const int s = Suit(3);
-          for (int p = 2; p >= 1; --p)
-            if (R(p) == 11 || Suit(p) == s) {
-              Select(p);
-              return Decide(2009);
-            }
-          Select(R(2) <= 8 ? 1 : 2);
-          return Decide(2009);
-        }
-        if (R(3) == 15) {
-          if (R(1) != 8 && R(2) != 8) return;
-          selectRange(3, 4);
-          return Decide(2009);
-        }
-        if (R(2) == R(3)) {
-          if (R(1) < 9 - TraitD && Suit(1) == Suit(4))
-            Select(1);
-          else
-            selectRange(2, 3);
-          return Decide(2009);
-        }
-        if (!randomTest()) return;
-        int v = 0;
-        others([&](int s) {
-          const int r = topOf(s);
-          if (r > v) v = r;
-          return true;
-        });
-        if (R(3) >= v)
-          Select(3);
-        else
-          selectRange(1, 2);
-        return Decide(2009);
-      }
-      if (R(n) == 16) {
-        const int limit = totalCards() < 6 * g.SeatsInPlay ? 9 : 6;
-        int count = 0;
-        for (int p = 1; p <= n; ++p)
-          if (R(p) == 16 || R(p) == R(1)) ++count;
-        if (R(1) > limit || count < 4) return;
-        const int low = R(1);
-        for (int p = 1; p <= n; ++p)
-          if (R(p) == 16 || R(p) == low) Select(p);
-        return Decide(2009);
-      }
-      return;
-    }
+  // One rank and jokers: a joker first, unless the rank is the strongest.
+  bool OneRankAndJokers() {
+    if (!(Rank(cc) == kRankJoker && dr == 2)) return false;
+    if (Rank(1) != S)
+      c.Select(cc);
+    else if (cc > 4 && Rank(2) != kRankJoker)
+      SelectRange(2, cc);
+    else
+      c.Select(1);
+    return Settle(2003);
+  }
 
-    // 10. Three ranks, reversed order, starting with 3s.
-    if (dr == 3) {
-      if (R(1) != 3) return;
-      if (n == 3) {
-        const int s = Suit(1);
-        for (int p = 2; p <= 3; ++p)
-          if (R(p) == 11 || Suit(p) == s) {
-            Select(p);
-            return Decide(2010);
-          }
-        Select(R(2) < 9 ? 2 : 3);
-        return Decide(2010);
+  // Two ranks, the stronger of them the strongest rank: that group first.
+  bool StrongestGroupOnTop() {
+    if (!(dr == 2 && Rank(rev > 0 ? cc : 1) == S)) return false;
+    c.SelectRank(S);
+    return Settle(2004);
+  }
+
+  // Jokers, 2s and one more rank in normal order: settled with nothing chosen,
+  // so that the review leads the weakest card.
+  bool LeftToTheReview() {
+    if (!(rev > 0 && Rank(cc) == kRankJoker && dr == 3)) return false;
+    int top = 0;
+    for (int p = cc; p >= 1; --p)
+      if (Rank(p) != kRankJoker) {
+        top = Rank(p);
+        break;
       }
-      if (R(2) == 3) {
-        if (R(3) != 8 && R(4) != 8) return;
-        selectRange(1, 2);
-        return Decide(2010);
+    return top == kRank2 && Settle(2005);
+  }
+
+  bool TwoRanksWithEights() {
+    if (!(c.Rule8 && dr == 2 && (Rank(1) == kRank8 || Rank(cc) == kRank8))) return false;
+    c.SelectRank(kRank8);
+    return Settle(2006);
+  }
+
+  // The timid play no further patterns.
+  bool Timid() { return c.TraitA <= 1; }
+
+  bool TwoRanks() {
+    if (dr != 2) return false;
+    if (cc == 2) return TwoCards();
+    if (cc == 3) return ThreeCards();
+    return FourOrMoreCards();
+  }
+
+  // Two cards: over a J the J goes first only with a card below 5 of its suit
+  // and few seats left; else a 9 goes first while no one may finish on a 9;
+  // else the weaker card.
+  bool TwoCards() {
+    if (Rank(2) == kRankJ && rev > 0) {
+      c.Select(Rank(1) < kRank5 && c.PlayersLeft < 5 && Suit(1) == Suit(2) ? 2 : 1);
+    } else if (c.Rule9 && (Rank(1) == kRank9 || Rank(2) == kRank9)) {
+      c.Select(Rank(1) == kRank9 ? 1 : 2);
+    } else {
+      c.Select(1);
+    }
+    return Settle(2008);
+  }
+
+  // A pair and a single.
+  bool ThreeCards() {
+    if (c.Rule9) {
+      if (Rank(1) == kRank9) {
+        c.Select(1);
+        if (Rank(2) == kRank9) c.Select(2);
+        return Settle(2008);
       }
-      if (R(2) == R(3)) {
-        if (R(3) < TraitD + 7 && Suit(1) == Suit(4))
-          Select(4);
-        else
-          selectRange(2, 3);
-        return Decide(2010);
+      if (Rank(2) == kRank9) {
+        SelectRange(2, 3);
+        return Settle(2008);
       }
-      if (!randomTest()) return;
-      int v = 15;
-      others([&](int s) {
-        const int r = topOf(s);
-        if (r == 16) {
-          v = 2;
+    }
+    if (Rank(rev > 0 ? 1 : 3) == Rank(2)) return PairAtTheWeakEnd();
+    // The pair at the strong end goes first.
+    SelectRange(rev > 0 ? 2 : 1, rev > 0 ? 3 : 2);
+    return Settle(2008);
+  }
+
+  // The pair lies at the weak end: the single goes first when nobody can top
+  // it, else the pair while the table is still crowded.
+  bool PairAtTheWeakEnd() {
+    const int single = rev > 0 ? 3 : 1;
+    if (RandomTest()) {
+      int v = rev > 0 ? 0 : kRank2;
+      Others([&](int s) {
+        const SeatRecord& o = g.Seat[s];
+        if (rev < 0 && IsJoker(g.HandCard(s, o.CardCount))) {
+          v = ComputerPlayer::kJokerInReversedOrder;
           return false;
         }
-        if (r < v) v = r;
+        const int r = g.RankOf(g.HandCard(s, rev > 0 ? o.CardCount : 1));
+        if (v * rev < r * rev) v = r;
         return true;
       });
-      if (R(2) <= v)
-        Select(2);
-      else
-        selectRange(3, 4);
-      return Decide(2010);
+      if (Rank(single) * rev >= v * rev) {
+        c.Select(single);
+        return Settle(2008);
+      }
     }
-    // 11.
-    return;
+    const int w = rev > 0 ? Rank(1) : Rank(3);
+    const double f = rev > 0 ? 3.2 : 4.2;
+    if (TotalCards() < (w * rev / 10.0 + f) * g.Options.SeatCount)
+      SelectRange(rev > 0 ? 1 : 2, rev > 0 ? 2 : 3);
+    else
+      c.Select(single);
+    return Settle(2008);
+  }
+
+  bool FourOrMoreCards() {
+    if (c.Rule9 && (Rank(1) == kRank9 || Rank(cc) == kRank9)) {
+      c.SelectRank(kRank9);
+      return Settle(2008);
+    }
+    // Four of a kind at one end, the other end not the weakest rank: the first rank.
+    if (cc >= 5 && ((Rank(1) == Rank(4) && Rank(cc) != W) || (Rank(cc) == Rank(cc - 3) && Rank(1) != W))) {
+      c.SelectRank(Rank(1));
+      return Settle(2008);
+    }
+    // Else the group that holds the middle card: the larger one.
+    const int m = (cc + 1) / 2;
+    if (Rank(m) == Rank(1)) {
+      for (int p = 1; p <= cc - 1; ++p)
+        if (Rank(p) == Rank(1)) c.Select(p);
+    } else {
+      for (int p = 2; p <= cc; ++p)
+        if (Rank(p) == Rank(cc)) c.Select(p);
+    }
+    return Settle(2008);
+  }
+
+  // Three ranks in normal order, topped by 2s or by jokers.
+  bool ThreeRanks() {
+    if (!(dr == 3 && rev > 0)) return false;
+    if (Rank(cc) == kRank2) return cc == 3 ? ThreeCardsUnderATwo() : FourOrMoreUnderTwos();
+    if (Rank(cc) == kRankJoker) return JokersWithTheWeakestRank();
+    return true;
+  }
+
+  // Three cards under a 2: a J or a card of the 2's suit, else a low card.
+  bool ThreeCardsUnderATwo() {
+    const int s = Suit(3);
+    for (int p = 2; p >= 1; --p)
+      if (Rank(p) == kRankJ || Suit(p) == s) {
+        c.Select(p);
+        return Settle(2009);
+      }
+    c.Select(Rank(2) <= kRank8 ? 1 : 2);
+    return Settle(2009);
+  }
+
+  bool FourOrMoreUnderTwos() {
+    if (Rank(3) == kRank2) {
+      if (Rank(1) != kRank8 && Rank(2) != kRank8) return true;
+      SelectRange(3, 4);
+      return Settle(2009);
+    }
+    if (Rank(2) == Rank(3)) {
+      if (Rank(1) < kRank9 - c.TraitD && Suit(1) == Suit(4))
+        c.Select(1);
+      else
+        SelectRange(2, 3);
+      return Settle(2009);
+    }
+    if (!RandomTest()) return true;
+    // The single third card goes first when no other seat's highest card is above it.
+    int v = 0;
+    Others([&](int s) {
+      const int r = TopOf(s);
+      if (r > v) v = r;
+      return true;
+    });
+    if (Rank(3) >= v)
+      c.Select(3);
+    else
+      SelectRange(1, 2);
+    return Settle(2009);
+  }
+
+  // Jokers over two ranks: the weakest rank with every joker, when together
+  // they make a revolution and the weakest rank is low enough.
+  bool JokersWithTheWeakestRank() {
+    const int limit = TotalCards() < 6 * g.SeatsInPlay ? kRank9 : kRank6;
+    int count = 0;
+    for (int p = 1; p <= cc; ++p)
+      if (Rank(p) == kRankJoker || Rank(p) == Rank(1)) ++count;
+    if (Rank(1) > limit || count < 4) return true;
+    const int low = Rank(1);
+    for (int p = 1; p <= cc; ++p)
+      if (Rank(p) == kRankJoker || Rank(p) == low) c.Select(p);
+    return Settle(2009);
+  }
+
+  // Three ranks under a revolution, starting with 3s (the strongest there).
+  bool ThreeRanksReversed() {
+    if (dr != 3) return false;
+    if (Rank(1) != kRank3) return true;
+    if (cc == 3) {
+      const int s = Suit(1);
+      for (int p = 2; p <= 3; ++p)
+        if (Rank(p) == kRankJ || Suit(p) == s) {
+          c.Select(p);
+          return Settle(2010);
+        }
+      c.Select(Rank(2) < kRank9 ? 2 : 3);
+      return Settle(2010);
+    }
+    if (Rank(2) == kRank3) {
+      if (Rank(3) != kRank8 && Rank(4) != kRank8) return true;
+      SelectRange(1, 2);
+      return Settle(2010);
+    }
+    if (Rank(2) == Rank(3)) {
+      if (Rank(3) < c.TraitD + kRank7 && Suit(1) == Suit(4))
+        c.Select(4);
+      else
+        SelectRange(2, 3);
+      return Settle(2010);
+    }
+    if (!RandomTest()) return true;
+    // The second card goes first when no other seat's highest card is below it.
+    int v = kRank2;
+    Others([&](int s) {
+      const int r = TopOf(s);
+      if (r == kRankJoker) {
+        v = ComputerPlayer::kJokerInReversedOrder;
+        return false;
+      }
+      if (r < v) v = r;
+      return true;
+    });
+    if (Rank(2) <= v)
+      c.Select(2);
+    else
+      SelectRange(3, 4);
+    return Settle(2010);
   }
 
   // Answering. A stair on the table is answered by a stair only, and none of
   // these patterns is one.
-  if (g.Table.StairKey != 255) return;
-  const int tc = g.Table.Count;
-  const int t1 = g.Table.Cards[1];
-  const int t1Rank = g.RankOf(t1);
-  const bool locksClear = !g.Table.SuitLock && !g.Table.ParityLock;
-  const auto highestExcept = [&](int a, int b) {
-    for (int p = n; p >= 1; --p)
-      if (R(p) != a && R(p) != b) return R(p);
-    return 0;
-  };
+  void Answer() {
+    if (g.Table.StairKey != 255) return;
+    if (!IsJoker(g.Table.Cards[1]) && (TopCardsOverOneRank() || EightsClearTheTable())) return;
+  }
 
-  // 1. The last cards are jokers and the rest is one rank.
-  if (n - tc >= 1 && locksClear && R(n - tc + 1) == 16) {
-    if (!IsJoker(t1) && R(1) == highestExcept(16, 16)) {
-      selectRange(n - tc + 1, n);
-      return Decide(2021);
+  // The last table-count cards are jokers, or 2s (with jokers) in normal order,
+  // and everything below them is one rank: they go now, and the rest later.
+  bool TopCardsOverOneRank() {
+    const int tc = g.Table.Count;
+    const bool locksClear = !g.Table.SuitLock && !g.Table.ParityLock;
+    if (!(cc - tc >= 1 && locksClear)) return false;
+    const auto highestExcept = [&](int a, int b) {
+      for (int p = cc; p >= 1; --p)
+        if (Rank(p) != a && Rank(p) != b) return Rank(p);
+      return 0;
+    };
+    if (Rank(cc - tc + 1) == kRankJoker && Rank(1) == highestExcept(kRankJoker, kRankJoker)) {
+      SelectRange(cc - tc + 1, cc);
+      return Settle(2021);
     }
+    if (c.OrderSign > 0 && g.RankOf(g.Table.Cards[1]) < kRank2 && Rank(cc - tc + 1) == kRank2 &&
+        Rank(1) == highestExcept(kRank2, kRankJoker)) {
+      SelectRange(cc - tc + 1, cc);
+      return Settle(2022);
+    }
+    return false;
   }
-  // 2. The last cards are 2s (or 2s and jokers) and the rest is one rank.
-  if (OrderSign > 0 && n - tc >= 1 && t1Rank < 15 && locksClear && R(n - tc + 1) == 15) {
-    if (!IsJoker(t1) && R(1) == highestExcept(15, 16)) {
-      selectRange(n - tc + 1, n);
-      return Decide(2022);
-    }
+
+  // 8s clear the table when the rest of the hand is one rank.
+  bool EightsClearTheTable() {
+    const int os = c.OrderSign;
+    if (!(c.Rule8 && os * g.RankOf(g.Table.Cards[1]) < os * kRank8)) return false;
+    return EightsAtAnEnd(1, 1, 2023) || EightsAtAnEnd(cc, -1, 2024);
   }
-  // 3. 8s clear the table; the rest is one rank.
-  if (Rule8 && !IsJoker(t1) && OrderSign * t1Rank < OrderSign * 8) {
-    // The even/odd lock goes by Revolution alone: under a revolution it wants odd
-    // ranks, and an 8 is even, even when a J has turned the order back.
-    const bool evenAllowed = !g.Table.ParityLock || g.Revolution > 0;
-    const bool plain = !g.Table.SuitLock && !(OrderSign < 0 && g.Table.ParityLock) && evenAllowed;
-    const int t1Suit = g.SuitOf(t1);
-    if (R(1) == 8) {
-      int c = 0;
-      while (c < n && R(c + 1) == 8) ++c;
-      const int x = R(c + 1);
-      if (R(n) == x && tc <= c) {
-        if (plain) {
-          selectRange(1, tc);
-          return Decide(2023);
-        }
-        if (g.Table.SuitLock && tc == 1 && evenAllowed) {
-          for (int p = 1; p <= c; ++p)
-            if (Suit(p) == t1Suit) {
-              Select(p);
-              return Decide(2023);
-            }
-        }
-      }
+
+  // The 8s at one end of the hand (from position `end`, walking `step`), the
+  // other end of the rank that follows them: as many 8s as the table holds.
+  bool EightsAtAnEnd(int end, int step, int code) {
+    if (Rank(end) != kRank8) return false;
+    const int tc = g.Table.Count;
+    int count = 0;
+    while (count < cc && Rank(end + count * step) == kRank8) ++count;
+    const int other = step > 0 ? cc : 1;
+    if (!(Rank(other) == Rank(end + count * step) && tc <= count)) return false;
+    // The even/odd lock goes by Revolution alone: under a revolution it wants
+    // odd faces, and an 8 is even, even when a J has turned the order back.
+    const bool evenAllowed = !g.Table.ParityLock || FollowsParityLock(g, kRank8);
+    if (!g.Table.SuitLock && !(c.OrderSign < 0 && g.Table.ParityLock) && evenAllowed) {
+      for (int k = 0; k < tc; ++k) c.Select(end + k * step);
+      return Settle(code);
     }
-    if (R(n) == 8) {
-      int c = 0;
-      while (c < n && R(n - c) == 8) ++c;
-      const int x = R(n - c);
-      if (R(1) == x && tc <= c) {
-        if (plain) {
-          selectRange(n - tc + 1, n);
-          return Decide(2024);
+    // Under the suit lock a single 8 of the table's suit.
+    if (g.Table.SuitLock && tc == 1 && evenAllowed) {
+      for (int k = 0; k < count; ++k)
+        if (Suit(end + k * step) == g.SuitOf(g.Table.Cards[1])) {
+          c.Select(end + k * step);
+          return Settle(code);
         }
-        if (g.Table.SuitLock && tc == 1 && evenAllowed) {
-          for (int p = n; p > n - c; --p)
-            if (Suit(p) == t1Suit) {
-              Select(p);
-              return Decide(2024);
-            }
-        }
-      }
     }
+    return false;
   }
-  // 4. Nothing here.
+};
+
+}  // namespace
+
+void ComputerPlayer::ChooseLeadPlay() {
+  ClosingPatterns patterns(*this);
+  if (g.LeadSeat == g.Turn && !g.DealStart)
+    patterns.Lead();
+  else
+    patterns.Answer();
 }
 
 }  // namespace tomaruk

@@ -1,5 +1,7 @@
 #include "ai/computer_player.h"
 
+#include <utility>
+
 namespace tomaruk {
 
 void InitCharacters(Game& g) {
@@ -21,19 +23,20 @@ void InitCharacters(Game& g) {
 }
 
 void ComputerPlayer::ResetComputerRules() {
-  const OptionRecord& o = g.Options;
-  Rule3 = On(o.Flag3);
-  Rule4 = On(o.Flag4);
-  Rule5 = On(o.Flag5);
-  Rule7 = On(o.Flag7);
-  Rule8 = On(o.Flag8);
-  Rule8F = On(o.Flag8F);
-  Rule9 = On(o.Flag9);
-  Rule10 = On(o.Flag10);
-  RuleJ = On(o.FlagJ);
-  RuleQ = On(o.FlagQ);
-  RuleM = On(o.FlagM);
-  RuleR = On(o.FlagR);
+  // The rule copies are the computer players' memory of the effects, read from
+  // the options only here, at a deal whose first turn is a computer seat's: a
+  // deal that seat 1 opens keeps the copies of the deal before.
+  using P = ComputerPlayer;
+  using O = OptionRecord;
+  static constexpr std::pair<bool P::*, bool (O::*)() const> kCopies[] = {
+      {&P::Rule3, &O::SpadeThreesFlushJoker}, {&P::Rule4, &O::EvenOddLock},
+      {&P::Rule5, &O::FiveSkips},             {&P::Rule7, &O::BlackSevenLowersLine},
+      {&P::Rule8, &O::EightClears},           {&P::Rule8F, &O::NoFinishOnEight},
+      {&P::Rule9, &O::NoFinishOnNine},        {&P::Rule10, &O::FourTensStopAll},
+      {&P::RuleJ, &O::JackTurnsOrder},        {&P::RuleQ, &O::QueenReverses},
+      {&P::RuleM, &O::NoFinishOnStrongest},   {&P::RuleR, &O::NoFinishOnJoker},
+  };
+  for (const auto& [copy, reading] : kCopies) this->*copy = (g.Options.*reading)();
   DealMemory.fill(false);
 }
 

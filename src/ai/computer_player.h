@@ -13,21 +13,40 @@ void InitCharacters(Game& g);
 // The computer players. One object per game: it keeps the rule copies,
 // DealMemory and AnySkipped between turns; every other member is a per-turn
 // working value rebuilt by each ComputerTurn. Each stage is in a file of its own.
+//
+// Every stage works on seat Turn's hand. What a stage reads and what it may
+// change is said with it below; "the play" means seat Turn's Selected flags,
+// Decided and DecisionCode. A stage that uses the group test also reads what
+// the test reads. No stage changes anything else of the game unless its block
+// says so.
 class ComputerPlayer {
  public:
   explicit ComputerPlayer(Game& game) : g(game) {}
 
-  // Marks the play of seat Turn in its Selected flags (none = pass).
+  // Marks the play of seat Turn in its Selected flags (none = pass): the
+  // stages below, in the order memory, traits, keep-back marks, decision core,
+  // review. Besides the play it may set Table.StairKey (a stair) and, through
+  // the joker swap, change the hand, the stock and CardPlace.
   void ComputerTurn();
 
-  // --- memory kept across turns (rules.cpp) ---
+  // --- Memory kept across turns and deals (computer_player.cpp) ---
+  // ResetComputerRules runs at a computer turn that is a deal's first. It reads
+  // the option flags and changes the rule copies and DealMemory only. The rule
+  // copies are the computer players' memory of the card effects: the stages
+  // read them, never the options, so a deal that seat 1 opens keeps the copies
+  // of the deal before. DealMemory is the joker swap's once-a-deal mark;
+  // AnySkipped is the one turn value that carries over to the next turn.
   void ResetComputerRules();
   bool Rule3 = false, Rule4 = false, Rule5 = false, Rule7 = false, Rule8 = false, Rule8F = false,
        Rule9 = false, Rule10 = false, RuleJ = false, RuleQ = false, RuleM = false, RuleR = false;
   std::array<bool, kMaxSeats + 1> DealMemory{};
   bool AnySkipped = false;
 
-  // --- per-turn values (traits.cpp) ---
+  // --- Turn traits and counters (traits.cpp) ---
+  // PrepareTurnTraits reads the seat's character, the seats' statuses, counts
+  // and hands, the table's count, Line, Direction, both revolutions and
+  // AnySkipped as the last computer turn left it, and draws random numbers. It
+  // changes every value of this block and AnySkipped, and clears the play.
   void PrepareTurnTraits();
   int VaryTrait(int level);
   int NextSeatAfter(int seat) const;
@@ -50,40 +69,79 @@ class ComputerPlayer {
   int LeadStyle = 0;
   int TopSum = 0;
 
-  // --- keep-back marks (keep_back.cpp) ---
+  // --- Keep-back marks and the group test (keep_back.cpp) ---
+  // The three marking stages read the hand, the traits (and the character's
+  // raw levels), the rule copies, HoldMargin, HoldThreshold, PlayersLeft,
+  // SeatsInPlay, Line, Revolution, CardPlace, the seats' statuses and counts
+  // and the table's even/odd lock; they change Kept and NoFinishBlocker only.
+  // IsExactGroup reads the hand, Kept, the even/odd lock and Revolution, and
+  // changes nothing.
   void MarkKeptCards();
   void MarkFinishBlockers();
   void RelaxKeptCards();
   bool IsExactGroup(int pos, int n, int lo, int hi, int spare, int hint);
 
-  // --- choosers ---
-  void ChooseStairPlay();  // stairs.cpp
-  void ChooseLeadPlay();   // closing_patterns.cpp
-  void ChooseDuelPlay();   // duel.cpp
+  // --- The choosers the decision core offers the turn to ---
+  // The stair search (stairs.cpp) reads the hand, MinStair, LeadSeat,
+  // OrderSign, both revolutions and the table with its stair key and locks. It
+  // changes JokersHeld and, when it finds a stair, the play and Table.StairKey.
+  void ChooseStairPlay();
+  // The lead and closing patterns (closing_patterns.cpp) read the hand,
+  // DistinctRanks, TraitA, TraitD, PlayersLeft, Rule8, Rule9, Revolution,
+  // OrderSign, SeatsInPlay, the table and every seat's status, count and hand,
+  // and draw random numbers. They change the play only.
+  void ChooseLeadPlay();
+  // The two-player play (duel.cpp) reads the hand, Kept, the opponent's count
+  // and hand, Line, Revolution, OrderSign, LeadSeat, DealStart, the table,
+  // TraitA, TraitB, TraitF2, Rule5, Rule7 and Rule8. It changes the play only.
+  void ChooseDuelPlay();
 
-  // --- decision core (decide.cpp) ---
+  // --- Decision core (decide.cpp) ---
+  // DecidePlay reads all of the above, tells leading from answering and offers
+  // the turn to the choosers, then to the lead rules or the answer rules. It
+  // fills the table copy below when answering and sets StairChosen. PlayEights
+  // overwrites HoldThreshold; SwapInJoker changes the hand, the stock,
+  // CardPlace and DealMemory[Turn]. Every other part changes the play only.
   void DecidePlay();
   void PlayFourTens();
   void PlayEights();
   void AnswerJoker();
   void SwapInJoker();
   int CountBlackSevens(int pos, int n);
-  // The decision core's copies of the table, filled when answering.
+  // The decision core's copy of the table (ranks, suits, count, locks), taken
+  // when it answers and zero while it leads: the answer rules read the table
+  // through it.
   std::array<int, 17> TableRanks{};
   std::array<int, 17> TableSuits{};
   int TableCount = 0;
   bool SuitLock = false;
   bool ParityLock = false;
 
-  // --- lead rules (lead_rules.cpp) ---
+  // --- Lead rules (lead_rules.cpp) ---
+  // LeadSection reads the hand, Kept, the traits, HoldMargin, HoldThreshold,
+  // NextSeat and that seat's count and hand, OrderSign, PlayersLeft, Line, the
+  // seats' statuses and counts, Rule5, Rule7 and RuleQ, and draws random
+  // numbers. It changes the play, LeadStyle, TopSum and PairMemo (scratch).
   void LeadSection();
   // Group sizes are tried downward from the whole hand or upward to it.
   static constexpr int kDownward = -1, kUpward = 1;
+  // Where the lead rules and patterns place a joker when the order is reversed
+  // and the 3 is the strongest rank: one beyond the 3, above every card.
+  static constexpr int kJokerInReversedOrder = 2;
   int GroupSearch(int lo, int hi, int fromSize, int toSize, int sizeStep, int order,
                   bool skipBlackSevenPairs = false);
-  // --- answer rules (answer_rules.cpp) ---
+
+  // --- Answer rules (answer_rules.cpp) ---
+  // AnswerSection reads the hand, Kept, the table copy, the traits, HoldMargin,
+  // HoldThreshold, AnySkipped, PlayersLeft, NextSeat and its hand, the seats'
+  // counts, StockCount, where the jokers are, TempRevolution, Line, Rule4 and
+  // Rule8, and draws random numbers; with two seats left it asks the
+  // two-player play first. It changes the play and PairMemo (scratch).
   void AnswerSection();
-  // --- review (review.cpp) ---
+
+  // --- Review (review.cpp) ---
+  // ReviewDecision reads the hand, the play, StairChosen, HoldMargin, OrderSign,
+  // LeadSeat, DealStart, the table, RuleR and Rule8F. It changes the play only.
   void ReviewDecision();
 
   // The rule that settled the last play (a decision code such as 171, 199, 490
@@ -105,9 +163,29 @@ class ComputerPlayer {
   }
   bool IsSelected(int p) const { return p >= 1 && p < kHandSlots && g.Seat[g.Turn].Selected[p]; }
   void UnselectAll() { g.Seat[g.Turn].Selected.fill(false); }
+  // Selects count positions from the given one upwards.
+  void SelectRun(int from, int count) {
+    for (int p = from; p < from + count; ++p) Select(p);
+  }
+  // Selects every card of the rank; false when the hand holds none.
+  bool SelectRank(int rank) {
+    bool any = false;
+    for (int p = 1; p <= CC(); ++p)
+      if (Rank(p) == rank) {
+        Select(p);
+        any = true;
+      }
+    return any;
+  }
   // Marks the play settled by the given rule.
   void Decide(int code) {
     Decided = true;
+    DecisionCode = code;
+  }
+  // Settles a pass by the given rule: nothing selected, nothing decided.
+  void Pass(int code) {
+    UnselectAll();
+    Decided = false;
     DecisionCode = code;
   }
   double Draw() { return g.Rng.Next(); }

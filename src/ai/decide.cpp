@@ -1,5 +1,6 @@
 // The decision core: tells leading from answering, offers the turn to the
-// dedicated choosers in a fixed order and then runs the numbered rules.
+// dedicated choosers in a fixed order and then runs its own rule cascade, the
+// lead rules or the answer rules.
 //
 // Decision codes:
 //   100   lead: the four 10s
@@ -72,16 +73,12 @@ void ComputerPlayer::DecidePlay() {
   TableCount = g.Table.Count;
   SuitLock = g.Table.SuitLock;
   ParityLock = g.Table.ParityLock;
-  for (int i = 1; i <= TableCount && i <= 15; ++i) {
+  for (int i = 1; i <= TableCount && i <= kMaxPlayCards; ++i) {
     TableRanks[i] = g.RankOf(g.Table.Cards[i]);
     TableSuits[i] = g.SuitOf(g.Table.Cards[i]);
   }
 
-  if (NoFinishBlocker) {
-    Decided = false;
-    DecisionCode = 2311;
-    return;
-  }
+  if (NoFinishBlocker) return Pass(2311);
   // A stair is only ever answered by a stair.
   if (g.Table.StairKey != 255) {
     ChooseStairPlay();
@@ -91,27 +88,24 @@ void ComputerPlayer::DecidePlay() {
     }
     return;
   }
-  if (TableRanks[1] == 16) {
+  if (TableRanks[1] == kRankJoker) {
     AnswerJoker();
     return;
   }
   // Character 8 peeks at the stock: a joker on top is worth a pass while the
   // hand can still afford the card.
   if (rec.Character == 8 && g.StockCount > 0 && IsJoker(g.Stock[g.StockCount]) &&
-      HoldMargin > PlayersLeft / 4.0 + 3) {
-    Decided = false;
-    DecisionCode = 2312;
-    return;
-  }
+      HoldMargin > PlayersLeft / 4.0 + 3)
+    return Pass(2312);
   AnswerSection();
 }
 
 void ComputerPlayer::PlayFourTens() {
-  // The only 10s are codes 85..88, so a sorted hand holds them side by side.
+  // Only four 10s exist, so a sorted hand holds them side by side.
   const int cc = CC();
   if (cc < 4) return;
   for (int i = 1; i <= cc - 3; ++i) {
-    if (Hand(i) == 85 && Hand(i + 3) == 88) {
+    if (Hand(i) == kFourTens.front() && Hand(i + 3) == kFourTens.back()) {
       for (int p = i; p <= i + 3; ++p) Select(p);
       return Decide(100);
     }
@@ -126,7 +120,7 @@ void ComputerPlayer::PlayEights() {
   const int cc = CC();
   if (TraitA == 5) {
     // Jokers at this seat's own count in every hand: a crowd of strong hands
-    // makes it hold the 8s longer.
+    // raises the threshold, and the 8s go out sooner.
     int jokers = 0;
     for (int s = 1; s <= g.Options.SeatCount; ++s)
       if (IsJoker(g.HandCard(s, cc))) ++jokers;
@@ -138,7 +132,7 @@ void ComputerPlayer::PlayEights() {
   if (HoldMargin > HoldThreshold) return;
   int eights = 0;
   for (int i = 1; i <= cc; ++i) {
-    if (Rank(i) == 8) {
+    if (Rank(i) == kRank8) {
       Select(i);
       ++eights;
       Decide(788);
@@ -155,13 +149,13 @@ void ComputerPlayer::AnswerJoker() {
     // The three spade 3s flush a joker in normal order, the three spade 2s
     // under a revolution (the J's turn of the order does not count).
     if (g.Revolution > 0) {
-      if (Hand(3) == 3) {
+      if (Hand(3) == kSpadeThrees.back()) {
         for (int p = 1; p <= 3; ++p) Select(p);
         return Decide(2301);
       }
     } else {
       for (int i = 1; i <= cc - 2; ++i) {
-        if (Hand(i) == 125 && Hand(i + 2) == 127) {
+        if (Hand(i) == kSpadeTwos.front() && Hand(i + 2) == kSpadeTwos.back()) {
           for (int p = i; p <= i + 2; ++p) Select(p);
           return Decide(2302);
         }
@@ -169,9 +163,9 @@ void ComputerPlayer::AnswerJoker() {
     }
     return;
   }
-  if (g.Table.Count >= 2 && IsJoker(g.Table.Cards[1]) && cc >= 6 && Hand(3) == 3) {
+  if (g.Table.Count >= 2 && IsJoker(g.Table.Cards[1]) && cc >= 6 && Hand(3) == kSpadeThrees.back()) {
     for (int i = 4; i <= cc - 2; ++i) {
-      if (Hand(i) == 125 && Hand(i + 2) == 127) {
+      if (Hand(i) == kSpadeTwos.front() && Hand(i + 2) == kSpadeTwos.back()) {
         for (int p = 1; p <= 3; ++p) Select(p);
         for (int p = i; p <= i + 2; ++p) Select(p);
         return Decide(2303);
@@ -217,10 +211,10 @@ void ComputerPlayer::SwapInJoker() {
 }
 
 int ComputerPlayer::CountBlackSevens(int pos, int n) {
-  if (!Rule7 || Rank(pos) != 7) return 0;
+  if (!Rule7 || Rank(pos) != kRank7) return 0;
   int count = 0;
   for (int p = pos; p <= pos + n - 1; ++p)
-    if (Rank(p) == 7 && IsBlack(g, Hand(p))) ++count;
+    if (Rank(p) == kRank7 && IsBlack(g, Hand(p))) ++count;
   return count;
 }
 

@@ -4,6 +4,7 @@
 // finishing on them is banned. Kept(i) true = hand position i is not offered to
 // the ordinary plays. IsExactGroup is the group test of the decision rules.
 #include "ai/computer_player.h"
+#include "game/card_facts.h"
 
 namespace tomaruk {
 
@@ -22,42 +23,43 @@ void ComputerPlayer::MarkKeptCards() {
       if (Rank(i) == rank) Kept[i] = true;
   };
 
-  // 1.
   Kept.fill(false);
-  // 2. Too close to the limit to hold anything back.
+  // Too close to the limit to hold anything back.
   if (HoldMargin < HoldThreshold) return;
 
-  // 3. The four 10s make everybody else skip.
+  // The four 10s, which make everybody else skip, while none of them is gone;
+  // a character whose raw levels A and D add up to less than 5 keeps them anyway.
   if (Rule10 && !(11 - TraitD / 2.0 > g.Line || PlayersLeft < 3)) {
     bool gone = false;
-    for (int code = 85; code <= 88; ++code)
+    for (int code : kFourTens)
       if (OutOfPlay(g, code)) gone = true;
-    if (!(sum >= 5 && gone)) markRank(10);
+    if (!(sum >= 5 && gone)) markRank(kRank10);
   }
 
-  // 4. Three spade 3s (or spade 2s) flush a joker.
+  // Three spade 3s (or spade 2s) flush a joker.
   if (Rule3 && !(TraitA <= 1 || TraitD <= 1 || 10 - TraitD / 2.0 > g.Line || PlayersLeft < 3)) {
-    const auto worthKeeping = [&](int firstCode, int sumLimit) {
+    const auto worthKeeping = [&](const auto& codes, int sumLimit) {
       int own = 0;
       bool gone = false;
-      for (int code = firstCode; code < firstCode + 3; ++code) {
+      for (int code : codes) {
         if (g.CardPlace[code] == g.Turn) ++own;
         if (OutOfPlay(g, code)) gone = true;
       }
       if (sum < sumLimit && own < 2) return true;
       return !gone;
     };
-    // 4a. Spade 3s sort first: only positions 1..3 can hold them.
-    if (worthKeeping(1, 5 - g.Revolution))
+    // The spade 3s sort first: only positions 1..3 can hold them.
+    if (worthKeeping(kSpadeThrees, 5 - g.Revolution))
       for (int i = 1; i <= 3 && i <= cc; ++i)
-        if (Hand(i) >= 1 && Hand(i) <= 3) Kept[i] = true;
-    // 4b. Spade 2s.
-    if (worthKeeping(125, 5 + g.Revolution))
+        if (IsSpadeThree(Hand(i))) Kept[i] = true;
+    // The spade 2s.
+    if (worthKeeping(kSpadeTwos, 5 + g.Revolution))
       for (int i = 1; i <= cc; ++i)
-        if (Suit(i) == 1 && Rank(i) == 15) Kept[i] = true;
+        if (IsSpadeTwo(Hand(i))) Kept[i] = true;
   }
 
-  // 5. Stairs in the making.
+  // Stairs in the making: the last start position whose run of one suit holds
+  // enough cards replaces every mark made so far.
   const int minStair = g.Options.MinStair;
   if (!(1.8 * minStair > g.Line || TraitB <= 2 || TraitD <= 3 || TraitA <= 2 || TraitE == 5 ||
         cc < minStair)) {
@@ -88,32 +90,32 @@ void ComputerPlayer::MarkKeptCards() {
     }
   }
 
-  // 6. Jokers: the top one is kept once there are enough of them.
+  // Jokers: the top one is kept once there are enough of them.
   int jokers = 0;
   for (int i = 1; i <= cc; ++i)
     if (IsJoker(Hand(i))) ++jokers;
   if (jokers >= (TraitD > 3 ? 2 : 3)) Kept[cc] = true;
 
-  // 7. Under the even/odd lock: jokers, odd ranks below A, and 2s.
+  // Under the even/odd lock: jokers, the odd faces below the ace, and 2s.
   if (Rule4 && g.Table.ParityLock) {
     for (int i = 1; i <= cc; ++i) {
       const int r = Rank(i);
-      if (IsJoker(Hand(i)) || (r % 2 == 1 && r < 14) || r == 15) Kept[i] = true;
+      if (IsJoker(Hand(i)) || (!IsEvenFace(r) && r < kRankA) || r == kRank2) Kept[i] = true;
     }
   }
 
-  // 8. 5s, when the seat after next is close to the limit.
+  // 5s, when the seat after next is close to the limit.
   if (Rule5 && g.SeatsInPlay > 2) {
     const int t = NextSeatAfter(NextSeatAfter(g.Turn));
-    if (g.Seat[t].CardCount >= g.Line - 2 && TraitA >= 3) markRank(5);
+    if (g.Seat[t].CardCount >= g.Line - 2 && TraitA >= 3) markRank(kRank5);
   }
 
-  // 9. 8s, while some seat is skipped.
+  // 8s, while some seat is skipped.
   if (Rule8 && TraitF1 == 1 && HoldMargin > 2) {
     bool skipped = false;
     for (int seat = 1; seat <= g.Options.SeatCount; ++seat)
       if (g.Seat[seat].Status == kSkipped) skipped = true;
-    if (skipped) markRank(8);
+    if (skipped) markRank(kRank8);
   }
 }
 
@@ -121,8 +123,8 @@ void ComputerPlayer::MarkFinishBlockers() {
   NoFinishBlocker = false;
   if (!RuleM) return;
   const int cc = CC();
-  const int strongest = 9 + 6 * g.Revolution;
-  const auto blocker = [&](int r) { return r == strongest || r == 16 || r == 8 || r == 9; };
+  const int strongest = g.Revolution > 0 ? kRank2 : kRank3;
+  const auto blocker = [&](int r) { return r == strongest || r == kRankJoker || r == kRank8 || r == kRank9; };
   int first = 0, last = 0;
   for (int i = 1; i <= cc; ++i)
     if (blocker(Rank(i))) {
@@ -156,12 +158,13 @@ void ComputerPlayer::RelaxKeptCards() {
 bool ComputerPlayer::IsExactGroup(int pos, int n, int lo, int hi, int /*spare*/, int /*hint*/) {
   const int r = Rank(pos);
   if (g.Table.ParityLock) {
-    if (g.Revolution == 1 && !(r % 2 == 0 || r == 15)) return false;
-    if (g.Revolution == -1 && r % 2 != 1) return false;
-    // The lock itself goes by face value: the A counts odd, the 2 even and the
-    // joker odd, so an A or a joker cannot follow it in normal order, nor a 2
+    // The lock goes by face value: the ace and the joker count odd and the 2
+    // even, so neither an ace nor a joker follows it in normal order, nor a 2
     // under a revolution.
-    if ((r + 1) % 15 % 2 != (g.Revolution > 0 ? 1 : 0)) return false;
+    if (!FollowsParityLock(g, r)) return false;
+    // Under a revolution the computer also reads the bare rank number and holds
+    // back the ace and the joker: odd faces, but even numbers.
+    if (g.Revolution < 0 && r % 2 == 0) return false;
   }
   if (IsKept(pos) || Rank(pos + n - 1) != r || Rank(pos + n) == r) return false;
   if (r < lo || r > hi) return false;

@@ -20,11 +20,6 @@ void ComputerPlayer::ReviewDecision() {
   if (cc < 1) return;
   const bool leading = g.LeadSeat == g.Turn;
   const bool locksOff = !g.Table.ParityLock && !g.Table.SuitLock;
-  const auto pass = [&](int code) {
-    UnselectAll();
-    Decided = false;
-    DecisionCode = code;
-  };
   int first = 0, last = 0;
   const auto findSelection = [&] {
     first = last = 0;
@@ -53,19 +48,19 @@ void ComputerPlayer::ReviewDecision() {
     }
     if (!StairChosen) {
       const int v = Rank(first);
-      if (v != 5 && v != 16)
+      if (v != kRank5 && v != kRankJoker)
         for (int p = 1; p <= cc; ++p)
           if (Rank(p) == v) Select(p);
       // Nines or jokers do not empty the hand at a stroke: one goes out alone.
-      if ((v == 9 || v == 16) && IsSelected(1) && IsSelected(cc))
+      if ((v == kRank9 || v == kRankJoker) && IsSelected(1) && IsSelected(cc))
         for (int p = 2; p <= cc; ++p) Unselect(p);
     }
   }
 
   // The joker ban: the last cards may not be jokers, so a joker goes out in
   // place of the one other card.
-  if (RuleR && cc >= 2 && !leading && Rank(2) == 16 && IsSelected(1)) {
-    if (!locksOff) return pass(2522);
+  if (RuleR && cc >= 2 && !leading && Rank(2) == kRankJoker && IsSelected(1)) {
+    if (!locksOff) return Pass(2522);
     for (int p = 2; p <= cc; ++p)
       if (!IsSelected(p)) {
         Select(p);
@@ -75,13 +70,13 @@ void ComputerPlayer::ReviewDecision() {
     // The whole hand is already in the play: without its first card the
     // jokers left no longer match the table, so the seat passes instead of
     // finishing with a joker.
-    return pass(2523);
+    return Pass(2523);
   }
 
   // The 8 ban: a play of 8s is held back unless the seat is about to drop out.
   if (Rule8F && cc >= 2 && !leading) {
     findSelection();
-    if (first != 0 && Rank(first) == 8 && Rank(last) == 8 && HoldMargin != 1) return pass(2531);
+    if (first != 0 && Rank(first) == kRank8 && Rank(last) == kRank8 && HoldMargin != 1) return Pass(2531);
   }
 
   // One card from dropping out: anything rather than another pass.

@@ -1,22 +1,25 @@
 // The stair search: finds a run of one suit (jokers filling gaps) in the hand,
 // selects it and sets the table's stair key itself.
 //
-// Stair index: -1, 0, 1, 2 stand for Q, K, A, 2 (rank = index + 13), 3..15 for
-// the ranks 3..15, so A and 2 appear both low and high.
+// Stair index: -1, 0, 1, 2 stand for Q, K, A, 2 (rank = index + 13), 3 up to
+// the 2's own rank for the ranks themselves, so A and 2 appear both low and high.
 //
 // Decision codes:
 //   2201  stair led (the longest, then the highest start, then the first suit)
 //   2202  stair answered (the highest start of exactly the table's length that
-//         the table admits); the decision core files this one as its rule 199
+//         the table admits); the decision core files this one under code 199
 #include <array>
 
 #include "ai/computer_player.h"
+#include "game/card_facts.h"
 
 namespace tomaruk {
 
 namespace {
 constexpr int kLowIndex = -4;
-int IndexRank(int x) { return x <= 2 ? x + 13 : x; }
+// The highest start index: a run from the 2 itself.
+constexpr int kHighIndex = kRank2;
+int IndexRank(int x) { return x <= 2 ? x + kRankK : x; }
 }  // namespace
 
 void ComputerPlayer::ChooseStairPlay() {
@@ -46,7 +49,7 @@ void ComputerPlayer::ChooseStairPlay() {
   bool any = false;
   for (int s = 1; s <= 4; ++s) {
     if (g.Table.SuitLock && s != tableSuit) continue;
-    for (int k = 1 - budget; k <= 15; ++k) {
+    for (int k = 1 - budget; k <= kHighIndex; ++k) {
       for (int j = 1; j <= cc; ++j) {
         if (budget == 0 && !(Suit(j) == s && Rank(j) == IndexRank(k))) continue;
         // Follow the chain from index k, looking from position j on.
@@ -55,7 +58,7 @@ void ComputerPlayer::ChooseStairPlay() {
         for (;;) {
           int wanted = 0;  // nothing more to find
           if (k <= 2)
-            wanted = x + 13;
+            wanted = x + kRankK;
           else if (x - k <= 12)
             wanted = x;
           if (wanted != 0 && find(j, s, wanted) != 0) {
@@ -89,19 +92,16 @@ void ComputerPlayer::ChooseStairPlay() {
       if (firstRank == 0) firstRank = IndexRank(k + c);
       ++real;
     }
-    const int tableRank = g.RankOf(g.Table.Cards[1]);
-    if (OrderSign > 0 ? firstRank <= tableRank : firstRank % 16 >= tableRank % 16) return false;
-    if (g.Table.ParityLock && (firstRank + 1) % 15 % 2 != (g.Revolution > 0 ? 1 : 0)) return false;
-    if (g.Table.SuitLock)
-      for (int i = 1; i <= length; ++i)
-        if (g.SuitOf(g.Table.Cards[i]) != (i <= real ? s : 0)) return false;
-    return true;
+    if (!BeatsTable(g, firstRank)) return false;
+    if (g.Table.ParityLock && !FollowsParityLock(g, firstRank)) return false;
+    // The real cards lead the run and the jokers close it.
+    return !g.Table.SuitLock || FollowsTableSuits(g, length, [&](int i) { return i <= real ? s : kNoSuit; });
   };
 
   int bestS = 1, bestK = 1;
   bool chosen = false;
   for (int s = 1; s <= 4; ++s) {
-    for (int k = 2 - minStair; k <= 15; ++k) {
+    for (int k = 2 - minStair; k <= kHighIndex; ++k) {
       if (k < kLowIndex) continue;
       if (!answering) {
         if (at(s, k) > at(bestS, bestK) || (at(s, k) == at(bestS, bestK) && k > bestK)) {

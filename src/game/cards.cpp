@@ -8,21 +8,21 @@ void BuildCardTable(Game& g) {
   g.CardInfo[0] = {0, 0};
   for (int c = 1; c <= kCardCount; ++c) {
     CardInfoEntry& e = g.CardInfo[c];
-    if (c <= 84) {
-      e.Rank = static_cast<uint8_t>(3 + (c - 1) / 12);
-      e.Suit = static_cast<uint8_t>(1 + ((c - 1) / 3) % 4);
-    } else if (c <= 88) {
-      e.Rank = 10;
-      e.Suit = c <= 86 ? 2 : 3;  // only red 10s
+    if (c < kFourTens.front()) {
+      e.Rank = static_cast<uint8_t>(kRank3 + (c - 1) / 12);
+      e.Suit = static_cast<uint8_t>(kSpades + ((c - 1) / 3) % 4);
+    } else if (c <= kFourTens.back()) {
+      e.Rank = kRank10;
+      e.Suit = c <= 86 ? kHearts : kDiamonds;  // only red 10s
     } else if (c <= 112) {
-      e.Rank = static_cast<uint8_t>(11 + (c - 89) / 8);
-      e.Suit = static_cast<uint8_t>(1 + ((c - 89) / 2) % 4);
-    } else if (c <= 136) {
-      e.Rank = static_cast<uint8_t>(14 + (c - 113) / 12);
-      e.Suit = static_cast<uint8_t>(1 + ((c - 113) / 3) % 4);
+      e.Rank = static_cast<uint8_t>(kRankJ + (c - 89) / 8);
+      e.Suit = static_cast<uint8_t>(kSpades + ((c - 89) / 2) % 4);
+    } else if (c < kJokers.front()) {
+      e.Rank = static_cast<uint8_t>(kRankA + (c - 113) / 12);
+      e.Suit = static_cast<uint8_t>(kSpades + ((c - 113) / 3) % 4);
     } else {
-      e.Rank = 16;
-      e.Suit = 0;
+      e.Rank = kRankJoker;
+      e.Suit = kNoSuit;
     }
   }
 }
@@ -120,7 +120,7 @@ std::string CheckConservation(const Game& g) {
         if (seat.Hand[i] == 0) err += "seat " + std::to_string(s) + " has an empty slot in its hand; ";
   }
   if (g.StockCount < 0 || g.StockCount > kCardCount || g.DiscardCount < 0 || g.DiscardCount > kCardCount ||
-      g.TrickCount < 0 || g.TrickCount > kCardCount || g.Table.Count < 0 || g.Table.Count > 15)
+      g.TrickCount < 0 || g.TrickCount > kCardCount || g.Table.Count < 0 || g.Table.Count > kMaxPlayCards)
     return "pile count out of range";
   for (int i = 1; i <= g.StockCount; ++i) note(g.Stock[i], kInStock, "stock");
   for (int i = 1; i <= g.DiscardCount; ++i) note(g.DiscardPile[i], kInDiscard, "discard pile");

@@ -76,7 +76,7 @@ void NewDeal(Game& g) {
     --g.StockCount;
     g.Table.Count = 1;
     const int r = g.RankOf(c);
-    if ((r == 8 && g.Options.Flag8 == 255) || (r == 5 && g.Options.Flag5 == 255) || r > 12) {
+    if ((r == kRank8 && g.Options.EightClears()) || (r == kRank5 && g.Options.FiveSkips()) || r > kRankQ) {
       ClearTable(g);
       if (g.StockCount == 0) ReshuffleDiscard(g);
       continue;
@@ -86,9 +86,9 @@ void NewDeal(Game& g) {
   if (g.Table.Count == 1) {
     const int c = g.Table.Cards[1];
     const int r = g.RankOf(c);
-    if (On(g.Options.Flag7) && r == 7 && IsBlack(g, c)) --g.Line;
-    if (On(g.Options.FlagJ) && r == 11) g.TempRevolution = -g.TempRevolution;
-    if (On(g.Options.FlagQ) && r == 12) g.Direction = -g.Direction;
+    if (g.Options.BlackSevenLowersLine() && r == kRank7 && IsBlack(g, c)) --g.Line;
+    if (g.Options.JackTurnsOrder() && r == kRankJ) g.TempRevolution = -g.TempRevolution;
+    if (g.Options.QueenReverses() && r == kRankQ) g.Direction = -g.Direction;
     // A joker or a card of the same rank on top of the stock joins it.
     if (g.StockCount > 0) {
       const int c2 = g.Stock[g.StockCount];
@@ -98,7 +98,7 @@ void NewDeal(Game& g) {
         g.CardPlace[c2] = kOnTable;
         g.Stock[g.StockCount] = 0;
         --g.StockCount;
-        if (On(g.Options.Flag7) && g.RankOf(c2) == 7 && IsBlack(g, c2)) --g.Line;
+        if (g.Options.BlackSevenLowersLine() && g.RankOf(c2) == kRank7 && IsBlack(g, c2)) --g.Line;
         if (g.StockCount == 0) ReshuffleDiscard(g);
       }
     }

@@ -119,7 +119,7 @@ bool SaveOptions(const Game& g, const std::string& path, std::string* why) {
 
 void AssignSeatCharacters(Game& g) {
   for (int n = 2; n <= 8; ++n) g.Seat[n].Character = g.Options.ComFor(n);
-  if (On(g.Options.RandomOrder)) {
+  if (g.Options.ShuffleCharacters()) {
     const int span = g.Options.SeatCount - 1;
     for (int i = 0; i < 201; ++i) {
       const int a = static_cast<int>(g.Rng.Next() * span) + 2;

@@ -7,6 +7,9 @@ namespace tomaruk {
 
 struct Game;
 
+// An option flag byte is on when it is non-zero.
+inline bool On(uint8_t flag) { return flag != 0; }
+
 // The 25 bytes of option.dat, in file order. Flags are 0 / 255 on disk.
 struct OptionRecord {
   uint8_t InitialLine = 11;  // 7..15
@@ -19,6 +22,23 @@ struct OptionRecord {
           Flag10 = 255, FlagJ = 255, FlagQ = 255, FlagM = 255, FlagR = 255;
   uint8_t ComCharacter[7] = {1, 2, 3, 4, 5, 6, 7};  // seats 2..8 (file offsets 18..24)
 
+  // The flags read as truth values, the one reading every rule uses: a flag is
+  // on when its byte is non-zero (the file and the dialog write only 0 or 255).
+  bool ShuffleCharacters() const { return On(RandomOrder); }
+  bool FastWhenHumanOut() const { return On(SkipWhenOut); }
+  bool SpadeThreesFlushJoker() const { return On(Flag3); }
+  bool EvenOddLock() const { return On(Flag4); }
+  bool FiveSkips() const { return On(Flag5); }
+  bool BlackSevenLowersLine() const { return On(Flag7); }
+  bool EightClears() const { return On(Flag8); }
+  bool NoFinishOnEight() const { return On(Flag8F); }
+  bool NoFinishOnNine() const { return On(Flag9); }
+  bool FourTensStopAll() const { return On(Flag10); }
+  bool JackTurnsOrder() const { return On(FlagJ); }
+  bool QueenReverses() const { return On(FlagQ); }
+  bool NoFinishOnStrongest() const { return On(FlagM); }
+  bool NoFinishOnJoker() const { return On(FlagR); }
+
   // Character chosen for seat 2..8.
   uint8_t& ComFor(int seat) { return ComCharacter[seat - 2]; }
   uint8_t ComFor(int seat) const { return ComCharacter[seat - 2]; }
@@ -26,7 +46,6 @@ struct OptionRecord {
 static_assert(sizeof(OptionRecord) == 25, "option.dat is 25 packed bytes");
 
 constexpr std::size_t kOptionBytes = 25;
-inline bool On(uint8_t flag) { return flag != 0; }
 
 // Reads a record from whatever bytes a file held: short files read as zeros
 // beyond their end, every field outside its range takes its default, and a

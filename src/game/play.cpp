@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "game/card_facts.h"
 #include "game/deal.h"
 #include "game/rules.h"
 
@@ -12,13 +13,13 @@ struct PlayFlags {
 };
 
 void FlagByRank(PlayFlags& f, int rank, bool withThree) {
-  if (withThree && rank == 3) f.three = true;
-  if (rank == 5) f.five = true;
-  if (rank == 8) f.eight = true;
-  if (rank == 9) f.nine = true;
-  if (rank == 11) f.jack = true;
-  if (rank == 12) f.queen = true;
-  if (rank == 15) f.two = true;
+  if (withThree && rank == kRank3) f.three = true;
+  if (rank == kRank5) f.five = true;
+  if (rank == kRank8) f.eight = true;
+  if (rank == kRank9) f.nine = true;
+  if (rank == kRankJ) f.jack = true;
+  if (rank == kRankQ) f.queen = true;
+  if (rank == kRank2) f.two = true;
 }
 
 // The first seat after Turn in the direction of play whose Status is 0, or 0.
@@ -31,10 +32,6 @@ int NextPlayingSeat(const Game& g) {
   return 0;
 }
 
-bool Same(const Selection& sel, std::initializer_list<int> codes) {
-  return sel.size() == codes.size() && std::equal(sel.begin(), sel.end(), codes.begin());
-}
-
 // A seat emptied its hand: it finishes, or fouls when its last play was banned.
 void FinishSeat(Game& g, const PlayFlags& f, bool hadJoker) {
   --g.Line;
@@ -42,9 +39,11 @@ void FinishSeat(Game& g, const PlayFlags& f, bool hadJoker) {
   g.View->ClearTableEffect();
   ClearTable(g);
   const OptionRecord& o = g.Options;
-  // The bans look at Revolution after the finishing play's own revolution.
-  const bool foul = (o.FlagM == 255 && ((g.Revolution < 0 && f.three) || (g.Revolution > 0 && f.two))) ||
-                    (On(o.Flag9) && f.nine) || (On(o.Flag8F) && f.eight) || (On(o.FlagR) && hadJoker);
+  // The bans look at Revolution after the finishing play's own revolution: the
+  // strongest cards are the 2s in normal order, the 3s under a revolution.
+  const bool strongest = (g.Revolution < 0 && f.three) || (g.Revolution > 0 && f.two);
+  const bool foul = (o.NoFinishOnStrongest() && strongest) || (o.NoFinishOnNine() && f.nine) ||
+                    (o.NoFinishOnEight() && f.eight) || (o.NoFinishOnJoker() && hadJoker);
   SeatRecord& seat = g.Seat[g.Turn];
   if (foul) {
     seat.FinishKey = 1000000;
@@ -64,7 +63,7 @@ void FinishSeat(Game& g, const PlayFlags& f, bool hadJoker) {
 }  // namespace
 
 void ApplyPlay(Game& g, const Selection& sel) {
-  const int n = std::min<int>(static_cast<int>(sel.size()), 15);
+  const int n = std::min<int>(static_cast<int>(sel.size()), kMaxPlayCards);
   if (n == 0) return;
   TableRecord& t = g.Table;
   g.LeadSeat = g.Turn;
@@ -82,23 +81,27 @@ void ApplyPlay(Game& g, const Selection& sel) {
   const int dx = static_cast<int>(std::nearbyint(g.Rng.Next() * 10 - 5));
   const int dy = static_cast<int>(std::nearbyint(g.Rng.Next() * 10 - 5));
   // Even/odd lock: a 6 on a 4, or under revolution a K on an A.
-  if (On(g.Options.Flag4)) {
+  if (g.Options.EvenOddLock()) {
     const int oldRank = g.RankOf(t.Cards[1]);
     const int newRank = g.RankOf(sel[0]);
-    if ((g.Revolution > 0 && newRank == 6 && oldRank == 4) || (g.Revolution <= 0 && newRank == 13 && oldRank == 14))
+    if ((g.Revolution > 0 && newRank == kRank6 && oldRank == kRank4) ||
+        (g.Revolution <= 0 && newRank == kRankK && oldRank == kRankA))
       t.ParityLock = true;
   }
-  bool suitFollowed = true;
+  // The play locks the suits when it follows the old table's suits card by
+  // card with no joker in it (an empty old table never locks).
+  bool suitFollowed = FollowsTableSuits(g, n, [&](int k) { return g.SuitOf(sel[k - 1]); });
+  for (int k = 0; k < n; ++k)
+    if (IsJoker(sel[k])) suitFollowed = false;
   const double a = ((g.Turn - 1) * (360 / g.Options.SeatCount) + 90) * 0.017453292519943278;
   for (int k = 1; k <= n; ++k) {
     const int c = sel[k - 1];
-    if (IsJoker(c) || g.SuitOf(c) != g.SuitOf(t.Cards[k])) suitFollowed = false;
     t.Cards[k] = static_cast<uint8_t>(c);
     g.CardPlace[c] = kOnTable;
     t.X[k] = static_cast<int16_t>(std::nearbyint(std::cos(a) * 48 + kScreenWidth / 2 + dx + 16 + (k - (n + 1) / 2.0) * 16));
     t.Y[k] = static_cast<int16_t>(std::nearbyint(std::sin(a) * 36 + kScreenHeight / 2 + dy - 48));
   }
-  for (int k = n + 1; k <= 15; ++k) t.Cards[k] = 0;
+  for (int k = n + 1; k <= kMaxPlayCards; ++k) t.Cards[k] = 0;
   t.Count = n;
   if (suitFollowed) t.SuitLock = true;
   // Effect flags.
@@ -132,35 +135,35 @@ void ApplyPlay(Game& g, const Selection& sel) {
   }
   const OptionRecord& o = g.Options;
   // A 5 skips the next playing seat, unless an 8 clears the table anyway.
-  if (f.five && On(o.Flag5) && !(On(o.Flag8) && f.eight)) {
+  if (f.five && o.FiveSkips() && !(o.EightClears() && f.eight)) {
     const int s = NextPlayingSeat(g);
     if (s != 0) g.Seat[s].Status = kSkipped;
   }
   // A black 7 lowers the limit.
-  if (On(o.Flag7))
+  if (o.BlackSevenLowersLine())
     for (int k = 0; k < n; ++k)
-      if (g.RankOf(sel[k]) == 7 && IsBlack(g, sel[k])) --g.Line;
+      if (g.RankOf(sel[k]) == kRank7 && IsBlack(g, sel[k])) --g.Line;
   // Four 10s: nobody can answer the revolution they make.
-  if (On(o.Flag10) && n == 4 && sel[0] == 85 && sel[3] == 88)
+  if (o.FourTensStopAll() && n == 4 && sel[0] == kFourTens.front() && sel[3] == kFourTens.back())
     for (int s = 1; s <= o.SeatCount; ++s)
       if (s != g.Turn && g.Seat[s].Status == kPlaying) g.Seat[s].Status = kSkipped;
-  if (f.jack && On(o.FlagJ)) g.TempRevolution = -g.TempRevolution;
-  if (f.queen && On(o.FlagQ)) g.Direction = -g.Direction;
+  if (f.jack && o.JackTurnsOrder()) g.TempRevolution = -g.TempRevolution;
+  if (f.queen && o.QueenReverses()) g.Direction = -g.Direction;
   // Joker flush: three spade 3s (spade 2s under revolution) on a lone joker, or all six.
-  if (On(o.Flag3)) {
-    if (marker == 1 && ((Same(sel, {1, 2, 3}) && g.Revolution > 0) || (Same(sel, {125, 126, 127}) && g.Revolution <= 0))) {
+  if (o.SpadeThreesFlushJoker()) {
+    if (marker == 1 && FlushesLoneJoker(g, sel)) {
       g.View->ClearTableEffect();
       ClearTable(g);
       f.eight = true;
     }
-    if ((marker == 1 || marker == 2) && Same(sel, {1, 2, 3, 125, 126, 127})) {
+    if ((marker == 1 || marker == 2) && FlushesJokerGroup(sel)) {
       g.View->ClearTableEffect();
       ClearTable(g);
       f.eight = true;
     }
   }
   // An 8 clears the table and the same seat leads again.
-  if (On(o.Flag8) && f.eight) {
+  if (o.EightClears() && f.eight) {
     g.View->ClearTableEffect();
     ClearTable(g);
   } else {

@@ -1,7 +1,6 @@
 #include "game/rules.h"
 
 namespace tomaruk {
-// Stubs: the rule book is filled in by the rules work.
 bool PassAllowed(const Game& g) { return g.Turn != g.LeadSeat || g.DealStart; }
 Selection SelectedCards(const Game& g, int seat) {
   Selection s;

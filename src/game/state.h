@@ -4,16 +4,18 @@
 #include <string>
 #include <vector>
 
+#include "game/cards.h"
 #include "game/options.h"
 #include "game/presenter.h"
 #include "game/random.h"
 
 namespace tomaruk {
 
-constexpr int kCardCount = 142;
 constexpr int kMaxSeats = 8;
 constexpr int kScreenWidth = 576;
 constexpr int kScreenHeight = 480;
+// A play, and so the table, holds at most 15 cards.
+constexpr int kMaxPlayCards = 15;
 // Hand slots 1..16 are real; the array is longer so that reading one or two
 // positions past a hand gives an empty card (code 0) instead of garbage.
 constexpr int kHandSlots = 20;
@@ -27,8 +29,8 @@ constexpr uint8_t kOnTable = 13;
 enum : uint8_t { kPlaying = 0, kDroppedOut = 1, kSkipped = 2, kFinished = 3, kFouled = 4 };
 
 struct CardInfoEntry {
-  uint8_t Suit = 0;  // 0 joker, 1 spade, 2 heart, 3 diamond, 4 club
-  uint8_t Rank = 0;  // 3..15 for 3..2, 16 joker, 0 no card
+  uint8_t Suit = 0;  // kNoSuit for a joker, else kSpades, kHearts, kDiamonds or kClubs
+  uint8_t Rank = 0;  // kRank3 .. kRank2, kRankJoker; 0 no card
 };
 
 struct TableRecord {
@@ -111,8 +113,9 @@ struct Game {
 // Fills CardInfo by the table of codes (three of each suit for 3..9, A and 2;
 // two for J, Q, K; four red 10s; six jokers).
 void BuildCardTable(Game& g);
-inline bool IsJoker(int code) { return code >= 137 && code <= kCardCount; }
-inline bool IsBlack(const Game& g, int code) { return g.SuitOf(code) % 3 == 1; }
+inline bool IsBlack(const Game& g, int code) {
+  return g.SuitOf(code) == kSpades || g.SuitOf(code) == kClubs;
+}
 // Sorts slots 1..Options.InitialLine by code with empty slots last.
 void SortHand(Game& g, int seat);
 // The next seat in the direction of play (callers test Status themselves).

@@ -1,13 +1,11 @@
 #include <algorithm>
 
+#include "game/card_facts.h"
 #include "game/rules.h"
 
 namespace tomaruk {
 
 namespace {
-
-// Parity of a rank: 1 for the even faces 4, 6, 8, 10, Q and 2.
-int Parity(int rank) { return ((rank + 1) % 15) % 2; }
 
 // The stair test over Sel(1..m) with the given rank key per card; jokers (J of
 // them) fill the gaps and may lengthen the run.
@@ -33,10 +31,6 @@ bool IsSet(const Game& g, const Selection& sel) {
   return true;
 }
 
-bool Same(const Selection& sel, std::initializer_list<int> codes) {
-  return sel.size() == codes.size() && std::equal(sel.begin(), sel.end(), codes.begin());
-}
-
 }  // namespace
 
 bool ValidatePlay(const Game& g, Selection& sel, int& selKey) {
@@ -47,7 +41,8 @@ bool ValidatePlay(const Game& g, Selection& sel, int& selKey) {
   for (int c : sel) jokers += IsJoker(c) ? 1 : 0;
   const int m = n - jokers;
 
-  // A. The kind of the selection.
+  // The kind of the selection: a set, a straight stair, or a stair that wraps
+  // from K over A and 2 to 3.
   bool valid = IsSet(g, sel);
   if (!valid && n >= g.Options.MinStair && m >= 1) {
     bool stair = StairTest(g, sel, m, jokers, false);
@@ -67,36 +62,24 @@ bool ValidatePlay(const Game& g, Selection& sel, int& selKey) {
     }
   }
 
-  // B. Against the table, unless the seat leads freely.
+  // Against the table, unless the seat leads freely: as many cards, the same
+  // kind, the locks, and a first card that beats the table's.
   const bool freeLead = g.Turn == g.LeadSeat && !g.DealStart;
   if (freeLead) return valid;
   const TableRecord& t = g.Table;
   if (valid) {
     if (n != t.Count) valid = false;
     if (valid && (t.StairKey == 255) != (selKey == 255)) valid = false;
-    if (valid && t.SuitLock) {
-      for (int k = 1; k <= n && k <= 15; ++k)
-        if (g.SuitOf(sel[k - 1]) != g.SuitOf(t.Cards[k])) valid = false;
-    }
-    if (valid && On(g.Options.Flag4) && t.ParityLock) {
-      if (Parity(g.RankOf(sel[0])) != (g.Revolution > 0 ? 1 : 0)) valid = false;
-    }
-    if (valid) {
-      const int mine = g.RankOf(sel[0]);
-      const int theirs = g.RankOf(t.Cards[1]);
-      if (g.TempRevolution * g.Revolution > 0) {
-        if (!(mine > theirs)) valid = false;
-      } else if (!(mine % 16 < theirs % 16)) {
-        valid = false;
-      }
-    }
+    if (valid && t.SuitLock && !FollowsTableSuits(g, sel)) valid = false;
+    if (valid && g.Options.EvenOddLock() && t.ParityLock && !FollowsParityLock(g, g.RankOf(sel[0])))
+      valid = false;
+    if (valid && !BeatsTable(g, g.RankOf(sel[0]))) valid = false;
   }
   // The spade-3 exception: three spade 3s (spade 2s under revolution) flush a
   // lone joker; all six flush any combination led by a joker.
-  if (On(g.Options.Flag3) && t.Count >= 1 && IsJoker(t.Cards[1])) {
-    if (t.Count == 1 && ((g.Revolution > 0 && Same(sel, {1, 2, 3})) || (g.Revolution <= 0 && Same(sel, {125, 126, 127}))))
-      valid = true;
-    if (Same(sel, {1, 2, 3, 125, 126, 127})) valid = true;
+  if (g.Options.SpadeThreesFlushJoker() && t.Count >= 1 && IsJoker(t.Cards[1])) {
+    if (t.Count == 1 && FlushesLoneJoker(g, sel)) valid = true;
+    if (FlushesJokerGroup(sel)) valid = true;
   }
   return valid;
 }
@@ -112,7 +95,8 @@ bool ComputerPlayIsLegal(const Game& g, const Selection& sel) {
   if (ValidatePlay(g, copy, key)) return true;
   const TableRecord& t = g.Table;
   // All six spade 3s and 2s flush any combination led by a joker.
-  if (On(g.Options.Flag3) && t.Count >= 1 && IsJoker(t.Cards[1]) && Same(sel, {1, 2, 3, 125, 126, 127})) return true;
+  if (g.Options.SpadeThreesFlushJoker() && t.Count >= 1 && IsJoker(t.Cards[1]) && FlushesJokerGroup(sel))
+    return true;
   // A computer stair carries its own key (possibly a low index for runs
   // through K, A and 2): judge its suit and length, then the table checks.
   if (t.StairKey == 255) return false;
@@ -126,12 +110,8 @@ bool ComputerPlayIsLegal(const Game& g, const Selection& sel) {
   }
   if (g.Turn == g.LeadSeat && !g.DealStart) return true;
   if (n != t.Count) return false;
-  if (t.SuitLock)
-    for (int k = 1; k <= n && k <= 15; ++k)
-      if (g.SuitOf(sel[k - 1]) != g.SuitOf(t.Cards[k])) return false;
-  const int mine = g.RankOf(sel[0]);
-  const int theirs = g.RankOf(t.Cards[1]);
-  return g.TempRevolution * g.Revolution > 0 ? mine > theirs : mine % 16 < theirs % 16;
+  if (t.SuitLock && !FollowsTableSuits(g, sel)) return false;
+  return BeatsTable(g, g.RankOf(sel[0]));
 }
 
 }  // namespace tomaruk
