@@ -99,6 +99,7 @@ int main(int argc, char** argv) {
 #ifdef TOMARUK_HAS_VIEW
   Frame frame;
   frame.InitSurfaces();
+  frame.presentChangesOnly = true;
   frame.presentHook = [&window](const QImage& picture) { window.frame()->ShowFrame(picture); };
   TableView view(g, pacer, frame);
   g.View = &view;

@@ -23,46 +23,37 @@ namespace {
 using namespace tomaruk;
 
 class ScriptedPlayer : public Host {
-public:
-  explicit ScriptedPlayer(const Game &g) : g_(g) {}
+ public:
+  explicit ScriptedPlayer(const Game& g) : g_(g) {}
   void PumpMessages() override {
-    if (now_ > 3600000)
-      throw QuitRequested{}; // an hour of game time: something hangs
+    if (now_ > 3600000) throw QuitRequested{};  // an hour of game time: something hangs
   }
   uint32_t Millis() override { return now_; }
   void Sleep1() override { ++now_; }
   // The button is down for 15 ms of every 100, long enough for a 10 ms poll to
   // see it.
-  bool LeftButtonState() override {
-    return now_ % 100 >= 60 && now_ % 100 < 75;
-  }
+  bool LeftButtonState() override { return now_ % 100 >= 60 && now_ % 100 < 75; }
   Point Cursor() override {
-    const SeatRecord &me = g_.Seat[1];
-    if (g_.Turn != 1 || me.Status != kPlaying)
-      return {300, 200};
+    const SeatRecord& me = g_.Seat[1];
+    if (g_.Turn != 1 || me.Status != kPlaying) return {300, 200};
     bool chosen = false;
-    for (int i = 1; i <= me.CardCount; ++i)
-      chosen = chosen || me.Selected[i];
+    for (int i = 1; i <= me.CardCount; ++i) chosen = chosen || me.Selected[i];
     const int left = kScreenWidth / 2 - (g_.Options.InitialLine + 3) * 8;
-    if (chosen)
-      return {480, 420}; // "決定"
-    if (g_.Table.Count == 0)
-      return {left + 4, 420}; // the first card
-    return {480, 456};        // "パス"
+    if (chosen) return {480, 420};                    // "決定"
+    if (g_.Table.Count == 0) return {left + 4, 420};  // the first card
+    return {480, 456};                                // "パス"
   }
-  void MessageBox(const std::string &text) override {
-    std::printf("message %s\n", text.c_str());
-  }
+  void MessageBox(const std::string& text) override { std::printf("message %s\n", text.c_str()); }
   void SetOptionsMenuEnabled(bool) override {}
 
-private:
-  const Game &g_;
+ private:
+  const Game& g_;
   uint32_t now_ = 0;
 };
 
-} // namespace
+}  // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   const uint64_t seed = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 7;
@@ -79,13 +70,11 @@ int main(int argc, char **argv) {
   Pacer pacer(host);
   Frame frame;
   frame.InitSurfaces();
-  frame.presentHook = [&host](const QImage &picture) {
-    const QByteArray bytes(reinterpret_cast<const char *>(picture.constBits()),
-                           picture.sizeInBytes());
+  frame.presentChangesOnly = true;  // as the game's window does
+  frame.presentHook = [&host](const QImage& picture) {
+    const QByteArray bytes(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes());
     std::printf("%u %s\n", host.Millis(),
-                QCryptographicHash::hash(bytes, QCryptographicHash::Md5)
-                    .toHex()
-                    .data());
+                QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex().data());
   };
   TableView view(g, pacer, frame);
   g.View = &view;
@@ -94,7 +83,7 @@ int main(int argc, char **argv) {
   try {
     flow.TitleScreen();
     flow.PlayDeal();
-  } catch (const QuitRequested &) {
+  } catch (const QuitRequested&) {
     std::fprintf(stderr, "frame_hashes: the deal did not end\n");
     return 1;
   }

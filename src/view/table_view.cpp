@@ -104,12 +104,21 @@ void TableView::DrawPlayerHand(int offset) {
 
 void TableView::DrawButtons(int highlight) {
   frame.SetPenWidth(1);
+  // Drawn over themselves the buttons change no pixel: the input loop's redraw every poll is
+  // skipped while nothing else was drawn since and the same button is lit.
+  if (highlight == buttonsLit_ && frame.fontSize == buttonsFont_ && frame.Version() == buttonsVersion_) {
+    frame.SetForeground(highlight == 2 ? kWhiteRgb : kGreyRgb);  // as drawing them leaves it
+    return;
+  }
   frame.SetForeground(highlight == 1 ? kWhiteRgb : kGreyRgb);
   frame.FrameRect(456, 408, 520, 432);
   frame.DrawText(476, 414, "決定");
   frame.SetForeground(highlight == 2 ? kWhiteRgb : kGreyRgb);
   frame.FrameRect(456, 444, 520, 468);
   frame.DrawText(476, 450, "パス");
+  buttonsLit_ = highlight;
+  buttonsFont_ = frame.fontSize;
+  buttonsVersion_ = frame.Version();
 }
 
 void TableView::DrawSeatStatus(int seat, double angle) {
