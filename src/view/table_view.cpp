@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace tomaruk {
 
@@ -63,7 +64,8 @@ void TableView::RenderTable(int clearPhase, bool present, bool showTable) {
 
   frame.SetForeground(kWhiteRgb);
   char line[16];
-  std::snprintf(line, sizeof line, "%02d", g.Line);
+  // At least two digits after the sign, as the table shows every number: 07, -01.
+  std::snprintf(line, sizeof line, g.Line < 0 ? "-%02d" : "%02d", std::abs(static_cast<int>(g.Line)));
   frame.DrawText(216, 135, std::string("制限枚数 ") + line);
 
   // The revolution arrow, the order of strength in force drawn over it, and the direction of play.
