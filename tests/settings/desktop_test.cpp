@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QTextBrowser>
 
 #include "qt_env.h"
+#include "settings/help_window.h"
 
 namespace {
 
@@ -48,6 +54,30 @@ TEST(CommandLine, HelpVersionWrongArgumentsAndNoDisplay) {
     EXPECT_TRUE(*row.err ? err.contains(row.err) && err.count('\n') == 1 : err.isEmpty())
         << what.toStdString() << "\n"
         << err.toStdString();
+  }
+}
+
+// The help page opens in a window of the game's own exactly when the desktop's opener fails.
+TEST(HelpWindow, OpensWhenNothingElseCanShowThePage) {
+  EnsureApplication();
+  QTemporaryDir dir;
+  QFile page(dir.filePath("help.htm"));
+  ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+  page.write("<html><head><title>Tomaruk help</title></head><body><p>The rules.</p></body></html>");
+  page.close();
+  QWidget parent;
+  for (auto [opener, shows] : {std::pair{"true", false}, {"false", true}, {"/no/such/opener", true}}) {
+    tomaruk::ShowHelp(&parent, page.fileName(), opener);
+    tomaruk::HelpWindow* window = nullptr;
+    for (QDeadlineTimer until(1500); !window && !until.hasExpired();) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+      window = parent.findChild<tomaruk::HelpWindow*>();
+    }
+    ASSERT_EQ(window != nullptr, shows) << opener;
+    if (!window) continue;
+    EXPECT_EQ(window->windowTitle(), "Tomaruk help");
+    EXPECT_TRUE(window->browser()->toPlainText().contains("The rules."));
+    delete window;
   }
 }
 
