@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontInfo>
+#include <QIcon>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -178,6 +179,10 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(qtMessages);
   for (const std::string& m : startupMessages) std::cerr << m << '\n';
   QApplication::setApplicationName("tomaruk");
+  QGuiApplication::setDesktopFileName("tomaruk");
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icon/tomaruk-%1.png").arg(size));
+  QApplication::setWindowIcon(icon);
 
   FrmMain window;
   window.show();

@@ -10,7 +10,7 @@ namespace tomaruk {
 namespace {
 
 // With presentChangesOnly the window gets a frame exactly when its pixels differ from the last one.
-TEST(PresentChangesOnly, ShowsAFrameOnlyWhenItsPixelsChanged) {
+TEST(FrameOnScreen, PresentsOnlyChangedPixels) {
   EnsureGuiApplication();
   Frame frame;
   frame.InitSurfaces(true);
@@ -18,60 +18,52 @@ TEST(PresentChangesOnly, ShowsAFrameOnlyWhenItsPixelsChanged) {
   std::vector<QImage> shown;
   frame.presentHook = [&](const QImage& img) { shown.push_back(img); };
   const QImage first = frame.picMain.copy();
-  struct Row {
-    const char* what;
-    std::function<void()> act;
-    bool shows;
-  } rows[] = {
-      {"the first frame", [] {}, true},
-      {"nothing drawn", [] {}, false},
-      {"the background over itself", [&] { frame.CopyBackground(0, 0, 576, 480); }, false},
-      {"a grey outline", [&] { frame.SetForeground(kGreyRgb), frame.FrameRect(456, 408, 520, 432); }, true},
-      {"the same outline again", [&] { frame.FrameRect(456, 408, 520, 432); }, false},
-      {"text in a corner", [&] { frame.DrawText(570, 470, "パス"); }, true},
-      {"a pixel set from outside, then the same outline",
-       [&] { frame.picMain.setPixel(3, 300, 0xFF123456u), frame.FrameRect(456, 408, 520, 432); }, true},
-      {"a new image with the same pixels", [&] { frame.picMain = shown.back().copy(); }, false},
-      {"a new image with other pixels", [&] { frame.picMain = first.copy(); }, true},
+  const auto outline = [&] { frame.FrameRect(456, 408, 520, 432); };
+  const std::pair<std::function<void()>, bool> rows[] = {
+      {[] {}, true},  // the first frame
+      {[] {}, false},
+      {[&] { frame.CopyBackground(0, 0, 576, 480); }, false},
+      {[&] { frame.SetForeground(kGreyRgb), outline(); }, true},
+      {outline, false},
+      {[&] { frame.DrawText(570, 470, "パス"); }, true},
+      {[&] { frame.picMain.setPixel(3, 300, 0xFF123456u), outline(); }, true},  // drawn from outside
+      {[&] { frame.picMain = shown.back().copy(); }, false},
+      {[&] { frame.picMain = first.copy(); }, true},
   };
-  for (const Row& row : rows) {
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
     const std::size_t before = shown.size();
-    row.act();
+    rows[i].first();
     frame.Present();
-    EXPECT_EQ(shown.size() - before, row.shows ? 1u : 0u) << row.what;
-    EXPECT_EQ(shown.back(), frame.picMain) << row.what;
+    EXPECT_EQ(shown.size() - before, rows[i].second ? 1u : 0u) << "row " << i;
+    EXPECT_EQ(shown.back(), frame.picMain) << "row " << i;
   }
 }
 
 // Text set from cached glyph pixels is what the painter draws, at any place and size.
-TEST(PresentChangesOnly, CachedGlyphsDrawAsThePainterDoes) {
+TEST(FrameOnScreen, CachedGlyphsDrawAsThePainterDoes) {
   EnsureGuiApplication();
   Frame frame;
   frame.InitSurfaces(true);
-  for (int size : {12, 18, 20}) {
-    frame.SetFontSize(size);
+  const QString text = "制限枚数 -01 Click ♠2";
+  for (int size : {12, 18, 20})
     for (QPoint at : {QPoint(216, 135), QPoint(-5, 3), QPoint(571, 470)}) {
-      const char* text = "制限枚数 -01 Click ♠2";
+      frame.SetFontSize(size);
       frame.CopyBackground(0, 0, 576, 480);
       QImage painted = frame.picMain.copy();
       QPainter p(&painted);
       p.setFont(frame.font);
       p.setPen(QColor::fromRgb(kYellowRgb));
-      int x = at.x();
-      for (QChar c : QString::fromUtf8(text)) {
-        p.drawText(x, at.y() + QFontMetrics(frame.font).ascent(), QString(c));
-        x += c.unicode() < 0x80 ? size / 2 : size;
-      }
+      for (int i = 0, x = at.x(); i < text.size(); x += text[i++].unicode() < 0x80 ? size / 2 : size)
+        p.drawText(x, at.y() + QFontMetrics(frame.font).ascent(), text.mid(i, 1));
       p.end();
       frame.SetForeground(kYellowRgb);
-      frame.DrawText(at.x(), at.y(), text);
+      frame.DrawText(at.x(), at.y(), text.toStdString());
       EXPECT_EQ(frame.picMain, painted) << size << " at " << at.x() << "," << at.y();
     }
-  }
 }
 
 // A limit below zero keeps two digits after its sign, as every number on the table does.
-TEST(PresentChangesOnly, LimitBelowZeroShowsTwoDigits) {
+TEST(FrameOnScreen, LimitBelowZeroShowsTwoDigits) {
   EnsureGuiApplication();
   Game g;
   SetUpTable(g, 3);
