@@ -1,6 +1,6 @@
 # Two commands for a new user: `make run` and `make test`.
 BUILD ?= build
-PKGS := g++ cmake make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic libgl1-mesa-dev
+PKGS := g++ cmake make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic libgl1-mesa-dev desktop-file-utils appstream
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 

@@ -1,9 +1,9 @@
 // Tomaruk: builds the window and the host, then runs the game until the window closes.
 #include <QApplication>
-#include <QFont>
-#include <QFontInfo>
+#include <QIcon>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -32,6 +32,41 @@
 
 namespace {
 
+constexpr const char* kUsage =
+    "Usage: tomaruk [--seed N]\n"
+    "       tomaruk --simulate DEALS [--seats N] [--seed S] [--options FILE] [--human-as C] [--trace]\n"
+    "       tomaruk --help | --version\n"
+    "\n"
+    "Tomaruk is a climbing and shedding card game against one to seven computer players.\n"
+    "Without --simulate it opens the game's window: play with the mouse; Escape quits.\n"
+    "\n"
+    "  --seed N      deal from a fixed random seed (a repeatable game)\n"
+    "  --simulate    play DEALS deals without a window, every seat by the computer, and print\n"
+    "                statistics; 'tomaruk --simulate --help' lists its options\n"
+    "  -h, --help    show this help and exit\n"
+    "  --version     show the version and exit\n"
+    "\n"
+    "Exit status: 0 when the window was closed, 1 when no window can be opened,\n"
+    "2 for a wrong argument.\n";
+
+constexpr const char* kSimulateUsage =
+    "Usage: tomaruk --simulate DEALS [--seats N] [--seed S] [--options FILE] [--human-as C] [--trace]\n"
+    "\n"
+    "Plays DEALS deals (1 to 2000000000) without a window, every seat played by a computer\n"
+    "character, checks the rules after every turn and prints a table per character, the use\n"
+    "of the rules and a summary line.\n"
+    "\n"
+    "  --seats N       seats in play, 2 to 8 (default: as the options say)\n"
+    "  --seed S        random seed, a non-negative whole number (default: from the clock)\n"
+    "  --options FILE  play by this 25-byte option file (default: the built-in options)\n"
+    "  --human-as C    the computer character, 1 to 8, that plays seat 1 (default: 1)\n"
+    "  --trace         print a line for every turn and for every deal's end\n"
+    "  -h, --help      show this help and exit\n";
+
+constexpr const char* kNoDisplay =
+    "tomaruk: cannot open the game's window: a graphical session is needed (DISPLAY or "
+    "WAYLAND_DISPLAY); 'tomaruk --simulate DEALS' plays without one\n";
+
 bool ParseSeed(const std::string& text, uint64_t& seed) {
   if (text.empty() || text[0] == '-') return false;
   char* end = nullptr;
@@ -42,6 +77,43 @@ bool ParseSeed(const std::string& text, uint64_t& seed) {
   return true;
 }
 
+bool IsHelp(const std::string& a) { return a == "--help" || a == "-h"; }
+
+// Whether "--simulate ..." asks for its help (the value of an option is not a request).
+bool AsksSimulateHelp(const std::vector<std::string>& args) {
+  for (std::size_t i = 2; i < args.size(); ++i) {
+    if (IsHelp(args[i])) return true;
+    if (args[i] == "--seats" || args[i] == "--seed" || args[i] == "--options" || args[i] == "--human-as") ++i;
+  }
+  return false;
+}
+
+std::string Env(const char* name) {
+  const char* v = std::getenv(name);
+  return v != nullptr ? v : "";
+}
+
+// Whether Qt can hope to open a window: a platform that needs no display server, or the
+// display server's address for one that does. Without it Qt would abort.
+bool GraphicalSessionAvailable() {
+  const std::string platform = Env("QT_QPA_PLATFORM");
+  for (const char* headless : {"offscreen", "minimal", "vnc", "eglfs", "linuxfb", "vkkhrdisplay"})
+    if (platform.rfind(headless, 0) == 0) return true;
+  return !Env("DISPLAY").empty() || !Env("WAYLAND_DISPLAY").empty();
+}
+
+// While the application starts, Qt's complaints about the display are kept back, and a fatal one
+// (a display that does not answer) ends the program with one line instead of an abort.
+std::vector<std::string> startupMessages;
+void StartupMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtFatalMsg) {
+    std::fputs(kNoDisplay, stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+  }
+  startupMessages.push_back(text.toStdString());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,6 +121,10 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv, argv + argc);
   // Headless games: no window at all.
   if (args.size() > 1 && args[1] == "--simulate") {
+    if (AsksSimulateHelp(args)) {
+      std::cout << kSimulateUsage;
+      return 0;
+    }
 #ifdef TOMARUK_HAS_SIMULATE
     return RunSimulation(args, std::cout, std::cerr);
 #else
@@ -60,22 +136,51 @@ int main(int argc, char** argv) {
   bool seeded = false;
   uint64_t seed = 0;
   for (std::size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--seed") {
+    const std::string& a = args[i];
+    if (IsHelp(a)) {
+      std::cout << kUsage;
+      return 0;
+    }
+    if (a == "--version") {
+      std::cout << "tomaruk " << TOMARUK_VERSION << "\n";
+      return 0;
+    }
+    if (a == "--seed") {
       if (i + 1 >= args.size() || !ParseSeed(args[i + 1], seed)) {
         std::cerr << "tomaruk: --seed needs a non-negative whole number\n";
         return 2;
       }
       seeded = true;
       ++i;
+    } else if (a == "--simulate") {
+      std::cerr << "tomaruk: --simulate must come first: tomaruk --simulate DEALS [options]\n";
+      return 2;
+    } else if (!a.empty() && a[0] == '-') {
+      std::cerr << "tomaruk: unknown option '" << a << "' (tomaruk --help lists the options)\n";
+      return 2;
+    } else {
+      std::cerr << "tomaruk: unexpected argument '" << a << "' (tomaruk --help lists the options)\n";
+      return 2;
     }
+  }
+  if (!GraphicalSessionAvailable()) {
+    std::cerr << kNoDisplay;
+    return 1;
   }
 
   auto game = std::make_unique<Game>();
   Game& g = *game;
   // The frame is 576 x 480 real pixels whatever the screen's DPI.
   PrepareQtEnvironment();
+  const QtMessageHandler qtMessages = qInstallMessageHandler(StartupMessage);
   QApplication app(argc, argv);
+  qInstallMessageHandler(qtMessages);
+  for (const std::string& m : startupMessages) std::cerr << m << '\n';
   QApplication::setApplicationName("tomaruk");
+  QGuiApplication::setDesktopFileName("tomaruk");
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icon/tomaruk-%1.png").arg(size));
+  QApplication::setWindowIcon(icon);
 
   FrmMain window;
   window.show();
@@ -88,17 +193,16 @@ int main(int argc, char** argv) {
   InitCharacters(g);
   g.Characters[0].Name = "    ";  // seat 1, the player
 
-  // The labels are laid out for IPAGothic's 6 / 12 px cells; another font still plays.
-  QFont font("IPAGothic");
-  font.setPixelSize(12);
-  if (QFontInfo(font).family() != "IPAGothic")
-    std::cerr << "tomaruk: IPAGothic not found, using " << QFontInfo(font).family().toStdString() << "\n";
+  // The labels are laid out in 6 / 12 px cells; without any Japanese font the
+  // player is told once which package to install.
+  TellWhenNoJapaneseFont(&window);
 
   QtHost host(window);
   Pacer pacer(host);
 #ifdef TOMARUK_HAS_VIEW
   Frame frame;
   frame.InitSurfaces();
+  frame.presentChangesOnly = true;
   frame.presentHook = [&window](const QImage& picture) { window.frame()->ShowFrame(picture); };
   TableView view(g, pacer, frame);
   g.View = &view;

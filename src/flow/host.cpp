@@ -1,5 +1,8 @@
 #include "flow/host.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace tomaruk {
 
 void Pacer::Wait(int32_t ms) {
@@ -7,7 +10,8 @@ void Pacer::Wait(int32_t ms) {
   int64_t d = 0;
   do {
     host_.PumpMessages();
-    host_.Sleep1();
+    // Until just past the deadline, unless the window needs us first.
+    host_.Idle(static_cast<uint32_t>(std::clamp<int64_t>(int64_t{ms} + 1 - d, 1, INT32_MAX)));
     d = static_cast<int64_t>(host_.Millis() - t0);
   } while (d <= ms);
 }

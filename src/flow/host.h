@@ -21,6 +21,12 @@ class Host {
   // Monotonic milliseconds.
   virtual uint32_t Millis() = 0;
   virtual void Sleep1() = 0;
+  // Sleeps for up to ms milliseconds, or less when a window event wants handling. A host with
+  // no events to wait for sleeps 1 ms, so the caller checks the clock and sleeps again.
+  virtual void Idle(uint32_t ms) {
+    (void)ms;
+    Sleep1();
+  }
   // Left button: down now, or pressed since the last query.
   virtual bool LeftButtonState() = 0;
   // Cursor in client coordinates.

@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include "game/state.h"
+#include "settings/help_window.h"
 #include "settings/paths.h"
 #include "view/frame.h"
 
@@ -56,7 +57,7 @@ FrmMain::FrmMain() {
   connect(mnuOption_, &QAction::triggered, this, [this] {
     if (onOptions) onOptions();
   });
-  connect(mnuHelp_, &QAction::triggered, this, [] { OpenHelp(); });
+  connect(mnuHelp_, &QAction::triggered, this, [this] { ShowHelp(this); });
 
   // The size is fixed on the client area, so the menu bar adds to the window
   // instead of taking from the frame; the layout then fixes the window's size.

@@ -1,11 +1,9 @@
 #include "settings/paths.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -104,11 +102,5 @@ QString HelpFilePath(const QString& programDir) {
 }
 
 QString HelpFilePath() { return HelpFilePath(QCoreApplication::applicationDirPath()); }
-
-void OpenHelp() {
-  const QString path = HelpFilePath();
-  // The viewer runs as a process of its own; whether it starts is not our concern.
-  if (!path.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
 
 }  // namespace tomaruk

@@ -29,7 +29,5 @@ bool SaveOptionFile(const Game& g, const std::string& path, std::string* why);
 // (../share/tomaruk/help/help.htm); empty when neither exists.
 QString HelpFilePath();
 QString HelpFilePath(const QString& programDir);
-// Opens the help page in the desktop's viewer. A missing page or viewer does nothing.
-void OpenHelp();
 
 }  // namespace tomaruk

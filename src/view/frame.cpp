@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <cstring>
+#include <optional>
 
 #include "game/state.h"
 
@@ -30,6 +32,25 @@ QString JapaneseFontFamily() {
       });
   return family;
 }
+
+// Notes the area a primitive is about to draw on. picMain is also a public image that anybody may
+// draw on or replace; its cache key changes whenever that happens, and then all of it counts.
+class Frame::Drawing {
+ public:
+  Drawing(Frame& f, const QRect& area) : f_(f) {
+    f_.NoticeOtherDrawing();
+    f_.drawn_ |= area;
+  }
+  ~Drawing() {
+    ++f_.version_;
+    f_.drawnKey_ = f_.picMain.cacheKey();
+  }
+  Drawing(const Drawing&) = delete;
+  Drawing& operator=(const Drawing&) = delete;
+
+ private:
+  Frame& f_;
+};
 
 QString TextFontFamily() {
   static const QString family = [] {
@@ -123,6 +144,7 @@ void Frame::MaskedBlit(const QImage& sheet, int mx, int my, int ix, int iy, int 
   w = std::min({w, picMain.width() - x, sheet.width() - mx, sheet.width() - ix});
   h = std::min({h, picMain.height() - y, sheet.height() - my, sheet.height() - iy});
   if (w <= 0 || h <= 0) return;
+  const Drawing drawing(*this, QRect(x, y, w, h));
   const qsizetype srcStride = sheet.bytesPerLine(), dstStride = picMain.bytesPerLine();
   const uchar* bits = sheet.constBits();
   uchar* dstBits = picMain.bits() + static_cast<qsizetype>(y) * dstStride;
@@ -158,6 +180,7 @@ void Frame::Blit(const QImage& src, int sx, int sy, int x, int y, int w, int h, 
   w = std::min({w, picMain.width() - x, src.width() - sx});
   h = std::min({h, picMain.height() - y, src.height() - sy});
   if (w <= 0 || h <= 0) return;
+  const Drawing drawing(*this, QRect(x, y, w, h));
   // The sheets and the frame are separate images, so a row of one never overlaps a row of the other.
   const uchar* srcBits = src.constBits() + static_cast<qsizetype>(sy) * src.bytesPerLine();
   uchar* dstBits = picMain.bits() + static_cast<qsizetype>(y) * picMain.bytesPerLine();
@@ -202,6 +225,13 @@ void Frame::DrawCardBack(int x, int y, int height) {
 
 void Frame::DimRect(int x, int y, int w, int h) { Blit(picEffect, 0, 0, x, y, w, h, Op::And); }
 
+namespace {
+// What an outline or a line from (left, top) to (right, bottom) can touch with its pen.
+QRect OutlineArea(int left, int top, int right, int bottom, int pen) {
+  return QRect(QPoint(left, top), QPoint(right, bottom)).normalized().adjusted(-pen, -pen, pen, pen);
+}
+}  // namespace
+
 void Frame::SetFontSize(int px) {
   // The table view sets its size on every redraw; building the font once is enough.
   if (fontReady && px == fontSize) return;
@@ -213,23 +243,72 @@ void Frame::SetFontSize(int px) {
 }
 
 void Frame::DrawText(int x, int y, const std::string& utf8) {
-  QPainter p(&picMain);
-  p.setFont(font);
-  p.setPen(QColor::fromRgb(foreground));
-  const int ascent = QFontMetrics(font).ascent();
   const QString text = QString::fromStdString(utf8);
+  // A glyph may reach a little beyond its cell: a cell's size on every side is room enough.
+  const Drawing drawing(*this, QRect(x - fontSize, y - fontSize, (text.size() + 2) * fontSize, 3 * fontSize));
+  if (!(font == glyphFont_) || glyphFont_.pixelSize() != font.pixelSize()) {
+    glyphs_.clear();
+    glyphFont_ = font;
+  }
+  std::optional<QPainter> painter;  // only for a character that blends
+  const QRgb pen = 0xFF000000u | foreground;
+  uchar* bits = picMain.bits();
+  const qsizetype stride = picMain.bytesPerLine();
   int cx = x;
   for (int i = 0; i < text.size(); ++i) {
     QString ch = text.mid(i, 1);
     if (text.at(i).isHighSurrogate() && i + 1 < text.size()) ch = text.mid(i++, 2);
-    p.drawText(cx, y + ascent, ch);
+    const Glyph& glyph = GlyphFor(ch);
+    if (glyph.exact) {
+      for (const QPoint& d : glyph.pixels) {
+        const int px = cx + d.x(), py = y + d.y();
+        if (px >= 0 && py >= 0 && px < picMain.width() && py < picMain.height())
+          reinterpret_cast<QRgb*>(bits + py * stride)[px] = pen;
+      }
+    } else {
+      if (!painter) {
+        painter.emplace(&picMain);
+        painter->setFont(font);
+        painter->setPen(QColor::fromRgb(foreground));
+      }
+      painter->drawText(cx, y + QFontMetrics(font).ascent(), ch);
+    }
     // Half-width cells for the one-byte characters (ASCII and half-width kana), full-width for the rest.
     const char16_t u = ch.at(0).unicode();
     cx += (u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F)) ? fontSize / 2 : fontSize;
   }
 }
 
+// The font draws without antialiasing, so a character sets whole pixels to the pen's colour and
+// leaves the rest alone: the pixels can be taken once and set again wherever the character goes.
+const Frame::Glyph& Frame::GlyphFor(const QString& ch) {
+  auto it = glyphs_.find(ch);
+  if (it != glyphs_.end()) return it->second;
+  const int size = glyphFont_.pixelSize() > 0 ? glyphFont_.pixelSize() : fontSize;
+  QImage cell(3 * size, 3 * size, QImage::Format_RGB32);
+  cell.fill(0xFF000000u);
+  {
+    QPainter p(&cell);
+    p.setFont(glyphFont_);
+    p.setPen(Qt::white);
+    p.drawText(size, size + QFontMetrics(glyphFont_).ascent(), ch);
+  }
+  Glyph glyph;
+  glyph.exact = true;
+  for (int y = 0; y < cell.height(); ++y)
+    for (int x = 0; x < cell.width(); ++x) {
+      const QRgb c = cell.pixel(x, y) & 0xFFFFFFu;
+      if (c == 0xFFFFFFu) glyph.pixels.emplace_back(x - size, y - size);
+      // A pixel touched only in part, or a glyph reaching the cell's edge: paint it as it comes.
+      if ((c != 0 && c != 0xFFFFFFu) ||
+          (c != 0 && (x == 0 || y == 0 || x == cell.width() - 1 || y == cell.height() - 1)))
+        glyph.exact = false;
+    }
+  return glyphs_.emplace(ch, std::move(glyph)).first->second;
+}
+
 void Frame::FrameRect(int left, int top, int right, int bottom) {
+  const Drawing drawing(*this, OutlineArea(left, top, right, bottom, penWidth));
   QPainter p(&picMain);
   p.setPen(QPen(QColor::fromRgb(foreground), penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   p.setBrush(Qt::NoBrush);
@@ -237,6 +316,7 @@ void Frame::FrameRect(int left, int top, int right, int bottom) {
 }
 
 void Frame::FrameRoundRect(int left, int top, int right, int bottom, int ellipseW, int ellipseH) {
+  const Drawing drawing(*this, OutlineArea(left, top, right, bottom, penWidth));
   QPainter p(&picMain);
   p.setPen(QPen(QColor::fromRgb(foreground), penWidth));
   p.setBrush(Qt::NoBrush);
@@ -247,6 +327,7 @@ void Frame::FrameRoundRect(int left, int top, int right, int bottom, int ellipse
 }
 
 void Frame::DrawLine(int x1, int y1, int x2, int y2) {
+  const Drawing drawing(*this, OutlineArea(x1, y1, x2, y2, penWidth));
   QPainter p(&picMain);
   p.setPen(QPen(QColor::fromRgb(foreground), penWidth));
   // Like an outline's right and bottom edges, a line stops one pixel short of its end point.
@@ -255,10 +336,38 @@ void Frame::DrawLine(int x1, int y1, int x2, int y2) {
   p.drawLine(x1, y1, x2 - dx, y2 - dy);
 }
 
+void Frame::NoticeOtherDrawing() {
+  if (picMain.cacheKey() == drawnKey_) return;
+  drawn_ = picMain.rect();
+  ++version_;
+  drawnKey_ = picMain.cacheKey();
+}
+
+uint64_t Frame::Version() {
+  NoticeOtherDrawing();
+  return version_;
+}
+
+bool Frame::ChangedSinceShown() {
+  NoticeOtherDrawing();
+  const QRect area = drawn_.intersected(picMain.rect());
+  drawn_ = QRect();
+  if (shown_.size() != picMain.size() || shown_.format() != picMain.format() || picMain.depth() != 32)
+    return true;
+  const qsizetype offset = qsizetype{area.left()} * 4, bytes = qsizetype{area.width()} * 4;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    if (std::memcmp(picMain.constScanLine(y) + offset, shown_.constScanLine(y) + offset, bytes) != 0)
+      return true;
+  return false;
+}
+
 void Frame::Present() {
   ++presentCount;
+  if (!presentHook) return;
+  if (presentChangesOnly && !ChangedSinceShown()) return;
   // The window keeps its own copy: drawing the next frame never shows through.
-  if (presentHook) presentHook(picMain.copy());
+  shown_ = picMain.copy();
+  presentHook(shown_);
 }
 
 }  // namespace tomaruk

@@ -1,8 +1,12 @@
 #pragma once
 #include <QFont>
 #include <QImage>
+#include <QRect>
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace tomaruk {
 
@@ -52,12 +56,18 @@ class Frame {
   void SetPenWidth(int n) { penWidth = n; }
   // The font's cell height in pixels: 12 on the table, 20 on the title, 18 on the result screens.
   void SetFontSize(int px);
-  // Hands a copy of the finished frame to the window.
+  // Hands a copy of the finished frame to the window (with presentChangesOnly, only when its
+  // pixels differ from the frame handed over last).
   void Present();
 
   QImage picMain, picBack, picEffect, picCard, picGra;
   std::function<void(const QImage&)> presentHook;
   int presentCount = 0;
+  // An unchanged picture is not shown again: the window and the display then sleep while the
+  // game polls the mouse.
+  bool presentChangesOnly = false;
+  // Changes whenever picMain is drawn on, through the primitives or otherwise.
+  uint64_t Version();
   // True when both sheets came from the built-in pictures.
   bool sheetsLoaded = false;
   QRgb foreground = kWhiteRgb;
@@ -68,9 +78,28 @@ class Frame {
 
  private:
   enum class Op { Copy, Or, And };
+  class Drawing;
+  // The pixels one character sets, relative to its cell's top-left corner; exact is false when
+  // the character cannot be drawn that way (it blends into the frame) and is painted instead.
+  struct Glyph {
+    bool exact = false;
+    std::vector<QPoint> pixels;
+  };
+  const Glyph& GlyphFor(const QString& ch);
+  // Whether picMain differs from the frame shown last, looked for only where it was drawn on.
+  bool ChangedSinceShown();
+  // Counts a change of picMain made outside the primitives as a drawing over all of it.
+  void NoticeOtherDrawing();
   void Blit(const QImage& src, int sx, int sy, int x, int y, int w, int h, Op op);
   // The OR with the mask cell and the AND with the image cell in one pass over the frame.
   void MaskedBlit(const QImage& sheet, int mx, int my, int ix, int iy, int x, int y, int w, int h);
+
+  QImage shown_;         // the frame handed over last
+  QRect drawn_;          // where picMain was drawn on since then
+  qint64 drawnKey_ = 0;  // picMain's cache key after our last drawing
+  uint64_t version_ = 0;
+  QFont glyphFont_;  // the font the glyphs below were taken from
+  std::map<QString, Glyph> glyphs_;
 };
 
 // Sheets painted in code, with the cells of the built-in pictures.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace tomaruk {
 
@@ -63,7 +64,8 @@ void TableView::RenderTable(int clearPhase, bool present, bool showTable) {
 
   frame.SetForeground(kWhiteRgb);
   char line[16];
-  std::snprintf(line, sizeof line, "%02d", g.Line);
+  // At least two digits after the sign, as the table shows every number: 07, -01.
+  std::snprintf(line, sizeof line, g.Line < 0 ? "-%02d" : "%02d", std::abs(static_cast<int>(g.Line)));
   frame.DrawText(216, 135, std::string("制限枚数 ") + line);
 
   // The revolution arrow, the order of strength in force drawn over it, and the direction of play.
@@ -104,12 +106,21 @@ void TableView::DrawPlayerHand(int offset) {
 
 void TableView::DrawButtons(int highlight) {
   frame.SetPenWidth(1);
+  // Drawn over themselves the buttons change no pixel: the input loop's redraw every poll is
+  // skipped while nothing else was drawn since and the same button is lit.
+  if (highlight == buttonsLit_ && frame.fontSize == buttonsFont_ && frame.Version() == buttonsVersion_) {
+    frame.SetForeground(highlight == 2 ? kWhiteRgb : kGreyRgb);  // as drawing them leaves it
+    return;
+  }
   frame.SetForeground(highlight == 1 ? kWhiteRgb : kGreyRgb);
   frame.FrameRect(456, 408, 520, 432);
   frame.DrawText(476, 414, "決定");
   frame.SetForeground(highlight == 2 ? kWhiteRgb : kGreyRgb);
   frame.FrameRect(456, 444, 520, 468);
   frame.DrawText(476, 450, "パス");
+  buttonsLit_ = highlight;
+  buttonsFont_ = frame.fontSize;
+  buttonsVersion_ = frame.Version();
 }
 
 void TableView::DrawSeatStatus(int seat, double angle) {

@@ -42,6 +42,9 @@ class TableView : public Presenter {
   Game& g;
   Pacer& pacer;
   Frame& frame;
+  // The buttons as last drawn, and the frame's version right after.
+  int buttonsLit_ = -1, buttonsFont_ = 0;
+  uint64_t buttonsVersion_ = 0;
 };
 
 // Rounds to the nearest integer, halves to even.

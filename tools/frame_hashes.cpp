@@ -1,0 +1,91 @@
+// Plays one seeded deal with the real table view and a scripted player, and
+// prints every frame handed to the window: its virtual time and a hash of its
+// pixels. Two builds that show the same pictures print the same lines once
+// repeated frames are folded:
+//
+//   frame_hashes [SEED] | awk '$2 != last { print; last = $2 }'
+//
+// The player clicks the title, leads its first card, passes otherwise and
+// clicks through the result screens; its clock is virtual, so a deal takes a
+// second whatever its animations.
+#include <QCryptographicHash>
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "flow/flow.h"
+#include "game/options.h"
+#include "view/frame.h"
+#include "view/table_view.h"
+
+namespace {
+
+using namespace tomaruk;
+
+class ScriptedPlayer : public Host {
+ public:
+  explicit ScriptedPlayer(const Game& g) : g_(g) {}
+  void PumpMessages() override {
+    if (now_ > 3600000) throw QuitRequested{};  // an hour of game time: something hangs
+  }
+  uint32_t Millis() override { return now_; }
+  void Sleep1() override { ++now_; }
+  // The button is down for 15 ms of every 100, long enough for a 10 ms poll to
+  // see it.
+  bool LeftButtonState() override { return now_ % 100 >= 60 && now_ % 100 < 75; }
+  Point Cursor() override {
+    const SeatRecord& me = g_.Seat[1];
+    if (g_.Turn != 1 || me.Status != kPlaying) return {300, 200};
+    bool chosen = false;
+    for (int i = 1; i <= me.CardCount; ++i) chosen = chosen || me.Selected[i];
+    const int left = kScreenWidth / 2 - (g_.Options.InitialLine + 3) * 8;
+    if (chosen) return {480, 420};                    // "決定"
+    if (g_.Table.Count == 0) return {left + 4, 420};  // the first card
+    return {480, 456};                                // "パス"
+  }
+  void MessageBox(const std::string& text) override { std::printf("message %s\n", text.c_str()); }
+  void SetOptionsMenuEnabled(bool) override {}
+
+ private:
+  const Game& g_;
+  uint32_t now_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  const uint64_t seed = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 7;
+
+  Game g;
+  g.Rng.Seed(seed);
+  g.Options = DecodeOptions(nullptr, 0);
+  AssignSeatCharacters(g);
+  BuildCardTable(g);
+  InitCharacters(g);
+  g.Characters[0].Name = "    ";
+
+  ScriptedPlayer host(g);
+  Pacer pacer(host);
+  Frame frame;
+  frame.InitSurfaces();
+  frame.presentChangesOnly = true;  // as the game's window does
+  frame.presentHook = [&host](const QImage& picture) {
+    const QByteArray bytes(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes());
+    std::printf("%u %s\n", host.Millis(),
+                QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex().data());
+  };
+  TableView view(g, pacer, frame);
+  g.View = &view;
+
+  GameFlow flow(g, pacer);
+  try {
+    flow.TitleScreen();
+    flow.PlayDeal();
+  } catch (const QuitRequested&) {
+    std::fprintf(stderr, "frame_hashes: the deal did not end\n");
+    return 1;
+  }
+  return 0;
+}
