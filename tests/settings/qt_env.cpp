@@ -1,11 +1,10 @@
 #include "qt_env.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QFile>
 
 #include "settings/paths.h"
+#include "support/temp_dir.h"
 
 // Exported by QtGui for synchronous test input.
 void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global, Qt::MouseButtons state,
@@ -16,9 +15,10 @@ void EnsureApplication() {
   static QApplication* app = nullptr;
   if (app != nullptr) return;
   // A screen of 144 dots per inch: the frame must still be 576 x 480 real pixels.
-  const QString config = QString::fromStdString(::testing::TempDir()) + "/tomaruk_screen.json";
+  static tomaruk::testing::TempDir dir;
+  const QString config = QString::fromStdString(dir.File("screen.json"));
   QFile f(config);
-  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+  if (f.open(QIODevice::WriteOnly)) {
     f.write(R"({"screens":[{"name":"fake","x":0,"y":0,"width":1280,"height":1024,"logicalDpi":144}]})");
     f.close();
   }
