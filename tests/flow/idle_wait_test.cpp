@@ -14,8 +14,13 @@ TEST(IdleWait, SleepsUntilThePassedDeadlineOrTheNextEvent) {
       asked.push_back(ms);
       now += std::min(ms, eventEvery);
     }
+    void PumpMessages() override {
+      ++pumps;
+      FakeHost::PumpMessages();
+    }
     uint32_t eventEvery = 1000;  // ms between window events
     std::vector<uint32_t> asked;
+    long pumps = 0;
   };
   struct Row {
     int32_t ms;

@@ -4,10 +4,20 @@
 
 #include "support/fake_host.h"
 #include "view/table_view.h"
-#include "view_env.h"
+#include <QGuiApplication>
 
 namespace tomaruk {
 namespace {
+
+void EnsureGuiApplication() {
+  static int argc = 1;
+  static char arg0[] = "view_tests", *argv[] = {arg0, nullptr};
+  if (QCoreApplication::instance() == nullptr) new QGuiApplication(argc, argv);  // kept for the whole run
+}
+
+bool SameArea(const QImage& a, const QImage& b, QRect area) {
+  return a.copy(area) == b.copy(area);
+}
 
 // With presentChangesOnly the window gets a frame exactly when its pixels differ from the last one.
 TEST(FrameOnScreen, PresentsOnlyChangedPixels) {
@@ -66,7 +76,10 @@ TEST(FrameOnScreen, CachedGlyphsDrawAsThePainterDoes) {
 TEST(FrameOnScreen, LimitBelowZeroShowsTwoDigits) {
   EnsureGuiApplication();
   Game g;
-  SetUpTable(g, 3);
+  BuildCardTable(g);
+  g.Options.SeatCount = 3;
+  for (int s = 1; s <= 3; ++s) g.Seat[s].Character = static_cast<uint8_t>(s - 1);
+  g.Turn = g.LeadSeat = 1;
   Frame frame;
   frame.InitSurfaces(true);
   FakeHost host;
