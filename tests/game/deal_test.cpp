@@ -95,7 +95,7 @@ TEST(OptionRecord, DecodingWhateverTheBytes) {
        "0f08060002ffff00000000000000000000ff01080108010801"},
       {"outside their ranges the defaults", "0609030703000000000000000000000000000009ff01080203",
        "0b0404ff000000000000000000000000000001020301080203"},
-      {"a short file reads zeros beyond it", "1001", "0b040400000000000000000000000000000001020304050607"},
+      {"one byte: zeros beyond it", "09", "09040400000000000000000000000000000001020304050607"},
       {"a longer file's tail is ignored", "0808080808080808080808080808080808080808080808080808080808",
        "080804ff00ffffffffffffffffffffffffff08080808080808"},
   };
@@ -138,6 +138,7 @@ TEST(Invariants, SoundStatesPassAndEachBreakIsNamed) {
       {"finished with key 31", [](Game& g) { g.Seat[4].Status = kFinished, g.Seat[4].FinishKey = 31; }, true},
       {"holding 3 cards", [](Game& g) { g.Seat[4].Status = kFinished, g.Seat[4].FinishKey = 30; }, true},
       {"fouled with key 0", [](Game& g) { g.Seat[4].Status = kFouled; }, true},
+      {"fouled holding 3", [](Game& g) { g.Seat[4].Status = kFouled, g.Seat[4].FinishKey = 1000000; }, true},
       {"dropped out with key 999969",
        [](Game& g) { g.Seat[4].Status = kDroppedOut, g.Seat[4].FinishKey = 999969; }, true},
       {"unknown status 7", [](Game& g) { g.Seat[4].Status = 7; }, false},

@@ -22,7 +22,8 @@ TEST(ValidatePlay, SetsStairsTheTableAndPassing) {
        "7h 7c X:+ | X X:+ | 5s 6s 8s X:5 | 5s 6s X X:5 | 5s 6s 8s 9s:- | 5s 6s 6s 7s:- | 5s 6s 7h 8s:- "
        "| 5s 6s X:- "
        "| Qd Kd Ad 2d:12 | Jd Kd Ad 2d X:11 | 3d 4d Ad 2d:14 | 3d Qd Kd Ad 2d:-"},
-      {"free lead in revolution", "", "rev", "3d 4d Ad 2d:4 | 5s 6s 7s 8s:8"},
+      {"free lead in revolution", "", "rev", "3d 4d Ad 2d:4 | 5s 6s 7s 8s:8 | 5s 6s 7s X:7"},
+      {"a computer's own stair, leading", "", "stair", "5s 6s 7s:- | 5s 6s 7s 9s:c"},
       {"free lead, stairs of five", "", "min5", "5s 6s 7s 8s:- | 5s 6s 7s 8s X:5"},
       {"a single", "5s", "", "6s:+ | 4s:- | 5h:- | X:+ | 6s 6h:-"},
       {"a single in revolution", "5s", "rev", "4s:+ | 6s:- | 5h:- | X:+"},
@@ -51,7 +52,8 @@ TEST(ValidatePlay, SetsStairsTheTableAndPassing) {
       SCOPED_TRACE(std::string(r.name) + ": " + cell);
       Scenario s;
       const std::string effects = Has(r.state, "no3") ? "4 " : Has(r.state, "no4") ? "3 " : "3 4 ";
-      s.Set("", r.table, "3333312", effects + r.state, Has(r.state, "stair") ? 5 : 255);
+      s.Set("", r.table, "3333312", effects + r.state);
+      s.g.Table.StairKey = Has(r.state, "stair") ? 5 : 255;
       s.g.Options.MinStair = Has(r.state, "min5") ? 5 : 4;
       Selection sel = s.Sel(cards);
       int key = 0;
@@ -131,7 +133,7 @@ TEST(ApplyPlay, EffectsFinishesFoulsAndDropOuts) {
       {"a K on an A in revolution", "4 rev", "Kh 3s", "As", "Kh",
        "turn 3 lead 2 table 1 parity rev -1: P P P P"},
       {"not a 6 on a 4 then", "4 rev", "6h 3s", "4s", "6h", "turn 3 lead 2 table 1 rev -1: P P P P"},
-      {"a joker never locks the suit", "", "9h X 3c", "8h 8h", "9h X", "turn 3 lead 2 table 2: P P P P"},
+      {"a joker never locks the suit", "", "9h X 3c", "8h X", "9h X", "turn 3 lead 2 table 2: P P P P"},
       {"spade 3s flush a joker; the 8 effect keeps the lead", "3 8", "3s 3s 3s 9c", "X", "3s 3s 3s",
        "turn 2 lead 2 table 0: P P P P"},
       {"no 8 effect: the turn passes", "3", "3s 3s 3s 9c", "X", "3s 3s 3s", "turn 3 lead 2 table 0: P P P P"},
@@ -140,6 +142,8 @@ TEST(ApplyPlay, EffectsFinishesFoulsAndDropOuts) {
       {"spade 2s in revolution", "3 rev", "2s 2s 2s 9c", "X", "2s 2s 2s",
        "turn 3 lead 2 table 0 rev -1: P P P P"},
       {"the six flush a joker-led pair", "3", "3s 3s 3s 2s 2s 2s 9c", "X X", "3s 3s 3s 2s 2s 2s",
+       "turn 3 lead 2 table 0 rev -1: P P P P"},
+      {"the six flush a lone joker", "3", "3s 3s 3s 2s 2s 2s 9c", "X", "3s 3s 3s 2s 2s 2s",
        "turn 3 lead 2 table 0 rev -1: P P P P"},
       {"a finish; the next seat playing leads", "", "9s", "", "9s",
        "turn 4 lead 4 table 0 line 10: P F17 F0 P",
@@ -151,6 +155,8 @@ TEST(ApplyPlay, EffectsFinishesFoulsAndDropOuts) {
       {"in revolution a 3 fouls", "M rev", "3s", "4s", "3s", "turn 3 lead 3 table 0 rev -1 line 10: P X P P"},
       {"a stair 3 4 5 6 revolves, then fouls", "M", "3h 4h 5h 6h", "", "3h 4h 5h 6h",
        "turn 3 lead 3 table 0 rev -1 line 10: P X P P", 3},
+      {"a stair K A 2 3 keyed from its K fouls", "M", "Kh Ah 2h 3h", "", "Kh Ah 2h 3h",
+       "turn 3 lead 3 table 0 rev -1 line 10: P X P P", 0},
       {"8s under the 8 ban", "8 8F", "8s 8h", "4s 4h", "8s 8h", "turn 3 lead 3 table 0 line 10: P X P P"},
       {"a joker under the joker ban", "R", "9s X", "4s 4h", "9s X", "turn 3 lead 3 table 0 line 10: P X P P"},
       {"a finish lowers the limit onto a seat: a kill", "line=5 s3=4", "9s", "", "9s",
