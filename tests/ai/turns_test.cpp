@@ -9,22 +9,24 @@ namespace tomaruk::testing {
 namespace {
 
 // Seat 2's hand, seat 1's table ("" = seat 2 leads), seat 2's traits and the
-// rest of the situation (as Scenario::Set); the code and cards it settles on.
+// rest of the situation (as Scenario::Set); the code and cards it settles on,
+// and the table's stair key after the turn.
 struct TurnRow {
   const char *name, *hand, *table, *traits, *words;
   int code;
   Picks picks;
-  int key = 255;  // the table's stair key
+  int key = 255;
   std::function<void(Scenario&)> more = nullptr;
 };
 
 void Play(const TurnRow& r) {
   SCOPED_TRACE(r.name);
   Scenario s;
-  s.Set(r.hand, r.table, r.traits, r.words, r.key);
+  s.Set(r.hand, r.table, r.traits, r.words);
   if (r.more) r.more(s);
   EXPECT_EQ(s.Turn(), r.code);
   EXPECT_EQ(s.Chosen(), r.picks);
+  EXPECT_EQ(s.g.Table.StairKey, r.key);
   EXPECT_TRUE(s.Legal());
 }
 
@@ -34,15 +36,13 @@ TEST(DecisionCore, FourTensEightsJokerAnswersAndTheSwap) {
   const auto char8 = [](Scenario& s) { s.Traits("5555535", 8); };
   const TurnRow rows[] = {
       {"100 the four 10s lead", "4c 6d 9s Th Th Td Td", "", kPlain, "10", 100, {4, 5, 6, 7}},
-      {"four 10s without their effect", "4c 6d 9s Th Th Td Td", "", kPlain, "", 750, {4, 5, 6, 7}},
       {"788 every 8 at the hold threshold", "4c 8s 8h 9s Ks", "", kPlain, "8 line=8", 788, {2, 3}},
-      {"8s wait one card above it", "4c 8s 8h 9s Ks", "", kPlain, "8 line=9", 750, {2, 3}},
       {"788 three 8s take the joker", "4c 8s 8h 8c X", "", kPlain, "8 line=8", 788, {2, 3, 4, 5}},
       {"2301 spade 3s flush a joker", "3s 3s 3s 9d", "X", kPlain, "3", 2301, {1, 2, 3}},
       {"2301 a J's turn does not count", "3s 3s 3s 9d", "X", kPlain, "3 j", 2301, {1, 2, 3}},
       {"2302 spade 2s in revolution", "4d 2s 2s 2s", "X", kPlain, "3 rev", 2302, {2, 3, 4}},
       {"spade 3s do not in revolution", "3s 3s 3s 9d", "X", kPlain, "3 rev", 0, {}},
-      {"2303 the six flush a joker-led pair", "3s 3s 3s 2s 2s 2s", "X X", kPlain, "3", 2303, {1, 2, 3, 4, 5, 6}},
+      {"2303 the six flush a joker pair", "3s 3s 3s 2s 2s 2s", "X X", kPlain, "3", 2303, {1, 2, 3, 4, 5, 6}},
       {"five of the six do not", "3s 3s 3s 9d 2s 2s", "X X", kPlain, "3", 0, {}},
       {"490 character 8 swaps a joker in", "4c 6d 9s Qh Ks", "", "5555535", "", 490, {1}, 255,
        [=](Scenario& s) { char8(s), s.draws = {0.95}; }},
@@ -77,6 +77,11 @@ TEST(AnswerRules, UrgentAndOrdinaryAnswers) {
       {"a planner keeps them", "4s As X X", "Qs Qh Qd", "3334312", "urgent", 2502, {}},
       {"121 3s of the table's suits in revolution", "3s 3h 9s", "7s 7h", kPlain, "rev urgent", 121, {1, 2}},
       {"123 both jokers in revolution", "5s 9d X X", "7s 7h", kPlain, "rev urgent", 123, {3, 4}},
+      {"not under the suit lock", "5s 9d X X", "7s 7h", kPlain, "rev urgent suit", 2502, {}},
+      {"94 not over Js", "4s Ks Kh X", "Js Jh Jd", kPlain, "urgent", 2502, {}},
+      {"154 the ace of the table's suit, not the 2 above it", "Th Ah 2s", "9h", "3333412", "", 154, {2}},
+      {"no A reversed under the even/odd lock; the 9 kept", "4s 9h Ah", "2s", kPlain, "4 rev parity", 2502,
+       {}},
       {"176 cannot fire: a group one card short is not made up with the joker", "4s Th Js X", "9s 9h", kPlain,
        "line=6", 2502, {}},
       {"186 in reversed order a 6 with the joker under the even/odd lock", "6s 6h X", "Ks Kh", kPlain,
@@ -104,6 +109,8 @@ TEST(LeadRules, StrongTopPressureAndShapes) {
       {"756 with two cards there is none: the weakest card", "3h Th", "", "1333312", "10", 2512, {1}},
       {"771 a group found by the first search", "4s 9s 9h 9d Jc", "", "3433312", "", 771, {2, 3, 4}},
       {"771 with a joker", "4s 9s 9h 9d X", "", "3433315", "", 771, {2, 3, 4, 5}},
+      {"841 reversed: a pair from the top, down to the first", "3s 3h 6d 9c Kh", "", "3334312", "rev", 841,
+       {1, 2}},
       {"831 reversed: a triple and the joker", "4s 6s 6h 6d X", "", kPlain, "rev", 831, {2, 3, 4, 5}},
       {"834 reversed: a pair and both jokers", "4d 6s 6h X X", "", kPlain, "rev", 834, {2, 3, 4, 5}},
       {"850 reversed: three or more from 4 to 7", "4s 6s 6h 6d 9c", "", "3433312", "rev", 850, {2, 3, 4}},
@@ -117,7 +124,10 @@ TEST(LeadRules, StrongTopPressureAndShapes) {
 
 TEST(ClosingPatternsDuelAndStairs, RareShapes) {
   const TurnRow rows[] = {
+      {"2001 the weakest split off, widened again", "3s 3s 3h 3h", "", kPlain, "", 2001, {1, 2, 3, 4}},
       {"2002 six jokers", "4s X X X X X X", "", kPlain, "", 2002, {2, 3, 4, 5, 6, 7}},
+      {"2003 four cards: the strongest rank", "2s 2h 2d X", "", kPlain, "", 2003, {1, 2, 3}},
+      {"2010 reversed, a pair below D + 7", "3s Th Td Ks", "", kPlain, "rev", 2010, {2, 3}},
       {"2023 8s at the weak end clear the table", "8s 8h Ks Kh", "6c 6d", kPlain, "8", 2023, {1, 2}},
       {"2023 under the suit lock the 8 of the suit", "8s 8h Ks", "6h", kPlain, "8 suit", 2023, {2}},
       {"2024 8s at the strong end", "4s 4h 8s 8h", "6c 6d", kPlain, "8", 2024, {3, 4}},
@@ -127,6 +137,8 @@ TEST(ClosingPatternsDuelAndStairs, RareShapes) {
       {"2104 duel: the smallest group against a last card", "4s 6s 6h 9s 9h 9d Ks", "", kPlain, "two s1=1",
        2104, {2, 3}},
       {"2105 duel: a single from 9 up", "4s 7s Ks", "", kPlain, "two s1=1", 2105, {3}},
+      {"not an 8", "4s 8s", "", kPlain, "two s1=1", 2008, {1}},
+      {"2102 never a 7 to push the opponent", "3s 7h X", "", "5533312", "two s1=9", 728, {1}},
       {"2103 duel: two from the limit, B 4", "6s 6h 9s", "", "3433312", "two s1=9", 2103, {1, 2}},
       {"B 3 does not count two", "6s 6h 9s", "", kPlain, "two s1=9", 2008, {3}},
       {"2121 duel: a pair a last card cannot answer", "4s 4h 7s 7h Ks Kh", "6c 6d", kPlain, "two s1=1", 2121,
@@ -134,23 +146,22 @@ TEST(ClosingPatternsDuelAndStairs, RareShapes) {
       {"two cards can answer it", "4s 4h 7s 7h Ks Kh", "6c 6d", kPlain, "two s1=2", 171, {3, 4}},
       {"2125 duel: one rank left, the 8s", "8s 8h Ks Kh", "6d 6h", kPlain, "8 two s1=5", 2125, {1, 2}},
       {"not on 8s", "8s 8h Ks Kh", "8d 8c", kPlain, "8 two s1=5", 171, {3, 4}},
-      {"2201 stairs: a joker fills the gap", "5h 6h 8h Kc X", "", kPlain, "", 2201, {1, 2, 3, 5}},
-      {"2201 stairs: the first suit on a tie", "9h 9d Th Td Jh Jd Qh Qd", "", kPlain, "", 2201, {1, 3, 5, 7}},
-      {"199 the highest start of the table's length", "8h 9h Th Jh Qh", "7d 8d 9d Td", kPlain, "", 199,
-       {2, 3, 4, 5}, 7},
-      {"199 a run of five stands over a shorter one", "5h 6h 7h 8h X", "3d 4d 5d 6d 7d", kPlain, "", 199,
-       {1, 2, 3, 4, 5}, 3},
-      {"the same start does not answer", "9h Th Jh Qh", "9d Td Jd Qd", kPlain, "", 0, {}, 9},
-      {"199 reversed, below the key", "4s 5s 6s 7s 8s", "9d Td Jd Qd", kPlain, "rev", 199, {2, 3, 4, 5}, 9},
-      {"199 under the suit lock its suit", "9h 9d Th Td Jh Jd Qh Qd", "5d 6d 7d 8d", kPlain, "suit", 199,
-       {2, 4, 6, 8}, 5},
-      {"a run from a joker-led table's first card", "5h 6h 7h 8h 9h", "5d 6d 7d 8d X", kPlain,
-       "", 0, {}, 4},
-      {"199 one from above it does", "6h 7h 8h 9h Th", "5d 6d 7d 8d X", kPlain, "", 199, {1, 2, 3, 4, 5}, 4},
-      {"not from an odd card under the lock", "5h 6h 7h 8h", "4d 5d 6d 7d", kPlain, "4 parity", 0, {},
+      {"2201 stairs: a joker fills the gap", "5h 6h 8h Kc X", "", kPlain, "", 2201, {1, 2, 3, 5}, 5},
+      {"2201 the first suit on a tie", "9h 9d Th Td Jh Jd Qh Qd", "", kPlain, "", 2201, {1, 3, 5, 7}, 9},
+      {"199 the highest start of the table's length", "8h 9h Th Jh Qh", "7d 8d 9d Td", kPlain, "key=7", 199,
+       {2, 3, 4, 5}, 9},
+      {"199 a run of five stands over a shorter one", "5h 6h 7h 8h X", "3d 4d 5d 6d 7d", kPlain, "key=3", 199,
+       {1, 2, 3, 4, 5}, 5},
+      {"the same start does not answer", "9h Th Jh Qh", "9d Td Jd Qd", kPlain, "key=9", 0, {}, 9},
+      {"199 reversed, below", "4s 5s 6s 7s 8s", "9d Td Jd Qd", kPlain, "rev key=9", 199, {2, 3, 4, 5}, 5},
+      {"199 the suit lock's suit", "9h 9d Th Td Jh Jd Qh Qd", "5d 6d 7d 8d", kPlain, "suit key=5", 199,
+       {2, 4, 6, 8}, 9},
+      {"a run from a joker-led table's first card", "5h 6h 7h 8h 9h", "5d 6d 7d 8d X", kPlain, "key=4", 0, {},
        4},
-      {"199 A 2 and jokers from the top", "9c Ah 2h X X", "3d 4d 5d 6d", kPlain, "", 199, {2, 3, 4, 5}, 3},
-      {"in revolution they are too low", "9c Ah 2h X X", "3d 4d 5d 6d", kPlain, "rev", 0, {}, 3},
+      {"199 one from above it", "6h 7h 8h 9h Th", "5d 6d 7d 8d X", kPlain, "key=4", 199, {1, 2, 3, 4, 5}, 6},
+      {"not from an odd card, locked", "5h 6h 7h 8h", "4d 5d 6d 7d", kPlain, "4 parity key=4", 0, {}, 4},
+      {"199 A 2 and jokers on top", "9c Ah 2h X X", "3d 4d 5d 6d", kPlain, "key=3", 199, {2, 3, 4, 5}, 14},
+      {"in revolution they are too low", "9c Ah 2h X X", "3d 4d 5d 6d", kPlain, "rev key=3", 0, {}, 3},
   };
   for (const TurnRow& r : rows) Play(r);
 }
@@ -165,7 +176,7 @@ TEST(Review, BansAndLastChances) {
       {"not over a joker", "4s 6h X", "X", kPlain, "line=4", 0, {}},
       {"2542 a card with the jokers over a group", "3s 7h X", "6s 6h", kPlain, "line=4", 2542, {2, 3}},
       {"2542 in revolution", "5s 9h X", "6s 6h", kPlain, "rev line=4", 2542, {1, 3}},
-      {"not against a stair", "3s Kh X X X", "4d 5d 6d 7d", kPlain, "line=6", 0, {}, 4},
+      {"not against a stair", "3s Kh X X X", "4d 5d 6d 7d", kPlain, "line=6 key=4", 0, {}, 4},
   };
   for (const TurnRow& r : rows) Play(r);
 }

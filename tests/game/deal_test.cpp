@@ -136,7 +136,6 @@ TEST(Invariants, SoundStatesPassAndEachBreakIsNamed) {
       {"SeatsInPlay 3 but 4", [](Game& g) { g.SeatsInPlay = 3; }, false},
       {"still playing but has finish key 5", [](Game& g) { g.Seat[1].FinishKey = 5; }, false},
       {"finished with key 31", [](Game& g) { g.Seat[4].Status = kFinished, g.Seat[4].FinishKey = 31; }, true},
-      {"holding 3 cards", [](Game& g) { g.Seat[4].Status = kFinished, g.Seat[4].FinishKey = 30; }, true},
       {"fouled with key 0", [](Game& g) { g.Seat[4].Status = kFouled; }, true},
       {"fouled holding 3", [](Game& g) { g.Seat[4].Status = kFouled, g.Seat[4].FinishKey = 1000000; }, true},
       {"dropped out with key 999969",
@@ -146,9 +145,6 @@ TEST(Invariants, SoundStatesPassAndEachBreakIsNamed) {
       {"holds 6 cards at limit 6", [](Game& g) { g.Line = 6; }, false},
       {"limit 0 while the deal runs", [](Game& g) { g.Line = 0; }, false},
       {"turn 9", [](Game& g) { g.Turn = 9; }, false},
-      {"lead seat 0", [](Game& g) { g.LeadSeat = 0; }, false},
-      {"revolution 2", [](Game& g) { g.Revolution = 2; }, false},
-      {"keeps a stair key", [](Game& g) { ClearTable(g), g.Table.StairKey = 4; }, false},
   };
   for (const auto& b : breaks) {
     SCOPED_TRACE(b.what);

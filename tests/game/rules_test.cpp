@@ -11,7 +11,7 @@ namespace {
 // Plays against one situation: "cards:result | ...", the result "+" for a valid set,
 // "-" refused, a stair's key, or "c" valid only as a computer player's play.
 // The state: as Scenario::Set, and no3, no4 (that effect off), min5 (stairs of
-// five), stair (the table is a stair of key 5).
+// five).
 struct ValidationRow {
   const char *name, *table, *state, *plays;
 };
@@ -23,27 +23,25 @@ TEST(ValidatePlay, SetsStairsTheTableAndPassing) {
        "| 5s 6s X:- "
        "| Qd Kd Ad 2d:12 | Jd Kd Ad 2d X:11 | 3d 4d Ad 2d:14 | 3d Qd Kd Ad 2d:-"},
       {"free lead in revolution", "", "rev", "3d 4d Ad 2d:4 | 5s 6s 7s 8s:8 | 5s 6s 7s X:7"},
-      {"a computer's own stair, leading", "", "stair", "5s 6s 7s:- | 5s 6s 7s 9s:c"},
+      {"a computer's own stair, leading", "", "key=5", "5s 6s 7s:- | 5s 6s 7s 9s:c"},
       {"free lead, stairs of five", "", "min5", "5s 6s 7s 8s:- | 5s 6s 7s 8s X:5"},
       {"a single", "5s", "", "6s:+ | 4s:- | 5h:- | X:+ | 6s 6h:-"},
       {"a single in revolution", "5s", "rev", "4s:+ | 6s:- | 5h:- | X:+"},
       {"a J's turn", "5s", "j", "4s:+ | 6s:-"},
-      {"a J in revolution", "5s", "rev j", "6s:+ | 4s:-"},
       {"a joker", "X", "", "2s:- | X:- | 3s 3s 3s:+ | 3h 3h 3h:- | 2s 2s 2s:- | 3s 3s 3s 2s 2s 2s:c"},
       {"a joker in revolution", "X", "rev", "3s:- | 2s 2s 2s:+ | 3s 3s 3s:-"},
       {"a joker, no flush", "X", "no3", "3s 3s 3s:-"},
       {"a pair of jokers", "X X", "", "3s 3s 3s:- | 3s 3s 3s 2s 2s 2s:c"},
-      {"a stair led by a joker", "X 6d 7d 8d", "stair", "3s 3s 3s 2s 2s 2s:c"},
+      {"a stair led by a joker", "X 6d 7d 8d", "key=5", "3s 3s 3s 2s 2s 2s:c"},
       {"three 6s", "6s 6h 6d", "", "7h 7c X:+ | 7h 7c:- | 6c 6c X:- | 8s 8h 8d 8c:-"},
-      {"a stair", "4h 5h 6h 7h", "stair",
+      {"a stair", "4h 5h 6h 7h", "key=5",
        "5s 6s 7s 8s:5 | 4s 5s 6s 7s:- | 9s 9h 9d 9c:- | 9h Th Qh Kh:c | 6h 7h 8s 9h:-"},
-      {"a stair of five", "5d 6d 7d 8d 9d", "stair", "6h 7h 8h 9h:- | 6h 7h 8h 9h Th:6"},
+      {"a stair of five", "5d 6d 7d 8d 9d", "key=5", "6h 7h 8h 9h:- | 6h 7h 8h 9h Th:6"},
       {"a set of four", "8s 8h 8d 8c", "", "9h Th Jh Qh:- | 9s 9h 9d 9c:+"},
       {"the suit lock", "8s 8h", "suit", "9s 9h:+ | 9h 9d:- | 9s X:-"},
       {"the even/odd lock", "6s", "parity", "8s:+ | 7s:- | 2s:+ | As:- | X:-"},
       {"the lock in revolution", "6s", "parity rev", "5s:+ | 4s:- | 3s:+"},
       {"the lock under a J's turn", "6s", "parity j", "4s:+ | 5s:-"},
-      {"the lock without its effect", "6s", "parity no4", "7s:+"},
   };
   for (const ValidationRow& r : rows) {
     std::istringstream plays(r.plays);
@@ -53,7 +51,6 @@ TEST(ValidatePlay, SetsStairsTheTableAndPassing) {
       Scenario s;
       const std::string effects = Has(r.state, "no3") ? "4 " : Has(r.state, "no4") ? "3 " : "3 4 ";
       s.Set("", r.table, "3333312", effects + r.state);
-      s.g.Table.StairKey = Has(r.state, "stair") ? 5 : 255;
       s.g.Options.MinStair = Has(r.state, "min5") ? 5 : 4;
       Selection sel = s.Sel(cards);
       int key = 0;
@@ -118,18 +115,12 @@ TEST(ApplyPlay, EffectsFinishesFoulsAndDropOuts) {
       {"an 8 clears the table, the seat leads", "8", "8h 9s", "4h", "8h", "turn 2 lead 2 table 0: P P P P"},
       {"a 5 skips the next seat playing", "5", "5h 9s", "4d", "5h", "turn 3 lead 2 table 1: P P F0 S", 255,
        finished3},
-      {"jokers alone set no flag", "5 8", "X X 9c", "4s 4h", "X X", "turn 3 lead 2 table 2: P P P P"},
       {"a stair with a 5 skips", "5", "3h 4h 5h 6h 9c", "", "3h 4h 5h 6h",
        "turn 3 lead 2 table 4 rev -1: P P S P", 3},
       {"a stair with a 5, an 8 and a black 7", "5 7 8", "5s 6s 7s 8s Qh", "", "5s 6s 7s 8s",
        "turn 2 lead 2 table 0 rev -1 line 10: P P P P", 5},
-      {"two black 7s, a red one", "7", "7s 7h 7c 3s", "", "7s 7h 7c",
-       "turn 3 lead 2 table 3 line 9: P P P P"},
       {"four 10s skip every other seat playing", "10", "Th Th Td Td 3s", "", "Th Th Td Td",
        "turn 3 lead 2 table 4 rev -1: S P F0 S", 255, finished3},
-      {"a Q reverses; two seats", "Q two", "Qs 3s", "Js", "Qs", "turn 1 lead 2 table 1 suit dir -1: P P"},
-      {"a J in revolution", "J rev", "Js 3s", "Qh", "Js", "turn 3 lead 2 table 1 rev -1 j -1: P P P P"},
-      {"a 6 on a 4 locks even/odd", "4", "6h 3s", "4s", "6h", "turn 3 lead 2 table 1 parity: P P P P"},
       {"a K on an A in revolution", "4 rev", "Kh 3s", "As", "Kh",
        "turn 3 lead 2 table 1 parity rev -1: P P P P"},
       {"not a 6 on a 4 then", "4 rev", "6h 3s", "4s", "6h", "turn 3 lead 2 table 1 rev -1: P P P P"},
@@ -151,7 +142,6 @@ TEST(ApplyPlay, EffectsFinishesFoulsAndDropOuts) {
       {"a finishing 5 or black 7 does nothing more", "5 7", "5s 7s", "4s 4h", "5s 7s",
        "turn 3 lead 3 table 0 line 10: P F0 P P"},
       {"a 2 under the strongest-card ban", "M", "2s", "4s", "2s", "turn 3 lead 3 table 0 line 10: P X P P"},
-      {"a 2 in revolution", "M rev", "2s", "4s", "2s", "turn 3 lead 3 table 0 rev -1 line 10: P F0 P P"},
       {"in revolution a 3 fouls", "M rev", "3s", "4s", "3s", "turn 3 lead 3 table 0 rev -1 line 10: P X P P"},
       {"a stair 3 4 5 6 revolves, then fouls", "M", "3h 4h 5h 6h", "", "3h 4h 5h 6h",
        "turn 3 lead 3 table 0 rev -1 line 10: P X P P", 3},
@@ -184,6 +174,17 @@ TEST(ApplyPlay, EffectsFinishesFoulsAndDropOuts) {
   }
 }
 
+TEST(ApplyPlay, CardsLieOnTheSeatsSideMovedByTwoDraws) {
+  Scenario s;
+  s.Set("5s 5h 9c", "4s 4h", "3333312", "");
+  s.g.Table.X[1] = 7, s.g.Table.Y[1] = 9;
+  s.g.Seat[2].Selected[1] = s.g.Seat[2].Selected[2] = true;
+  s.g.Rng.Script({0.5, 0.9999});
+  ApplyPlay(s.g, s.Sel("5s 5h", 2));
+  EXPECT_EQ(std::vector<int>({s.g.Table.X[1], s.g.Table.X[2], s.g.Table.Y[1], s.g.TrickX[1], s.g.TrickY[1]}),
+            std::vector<int>({248, 264, 197, 7, 9}));
+}
+
 struct Screens : Presenter {
   std::vector<ResultScreen> shown;
   void ShowResultScreen(const ResultScreen& s) override { shown.push_back(s); }
@@ -212,8 +213,6 @@ TEST(EndOfDeal, PlacesTiesAndPoints) {
       {"finished, left playing, dropped out; kills", "P+1 F12 D20+1", "2 1 3", "35 40 5", 2},
       {"fouls score nothing even with kills, come last and tie", "X+2 X F5 P", "3 3 1 2", "0 0 40 30", 3},
       {"seats still playing share a place and the bonus", "P P D5", "1 1 3", "40 40 0", 1},
-      {"a later drop-out places better", "D7 D9 F3", "3 2 1", "0 20 40", 3},
-      {"the points of eight places", "D1 D2 D3 D4 D5 D6 D7 D8", "8 7 6 5 4 3 2 1", "0 1 3 6 10 15 20 30", 8},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);

@@ -79,8 +79,8 @@ struct Scenario {
     return out;
   }
   // Sorted codes, as a hand holds them.
-  Selection Sel(const std::string& cards) const {
-    std::vector<int> c = Codes(cards);
+  Selection Sel(const std::string& cards, int place = kInStock) const {
+    std::vector<int> c = Codes(cards, place);
     std::sort(c.begin(), c.end());
     return Selection(c.begin(), c.end());
   }
@@ -139,21 +139,23 @@ struct Scenario {
   // Seat 2 holds `hand` and its character the trait levels "ABCDEFG"; seat 1
   // has played `table` ("" = seat 2 leads). `words`: the effects on (as Rules),
   // and rev, j (a J's turn), suit, parity, two (two seats), urgent (seat 1 holds
-  // one card), line=N, sK=N (seat K holds N low cards).
-  void Set(const char* hand, const char* table, const char* traits, const std::string& words, int key = 255) {
+  // one card), line=N, sK=N (seat K holds N low cards), key=N (the table is a
+  // stair of that key).
+  void Set(const char* hand, const char* table, const char* traits, const std::string& words) {
     if (Has(words, "two")) Seats(2);
     Rules(words);
     g.Revolution = Has(words, "rev") ? -1 : 1;
     g.TempRevolution = Has(words, "j") ? -1 : 1;
     Traits(traits);
     Hand(2, hand);
-    if (*table) Lay(table, 1, key);
+    if (*table) Lay(table);
     g.Table.SuitLock = Has(words, "suit");
     g.Table.ParityLock = Has(words, "parity");
     if (Has(words, "urgent")) Fill(1, 1);
     std::istringstream in(words);
     for (std::string w; in >> w;) {
       if (w.rfind("line=", 0) == 0) g.Line = std::stoi(w.substr(5));
+      if (w.rfind("key=", 0) == 0) g.Table.StairKey = std::stoi(w.substr(4));
       if (w[0] == 's' && w.size() > 3 && w[2] == '=') Fill(w[1] - '0', std::stoi(w.substr(3)));
     }
   }
