@@ -102,9 +102,8 @@ TEST(KeepBack, MarksBansAndRelief) {
       {"in revolution a lone spade 3 with A + D 5", "3s 7h 9h", "3332312", "3 rev", {1},
        [](Scenario& s) { s.Discard("3s"); }},
       {"three of a suit within five ranks", "5h 7h 9h Kc", stairs, "", {1, 2, 3}},
-      {"stairs of five: two within six", "3c 5h 8d Th Qs", stairs, "", {2, 4}, [](Scenario& s) {
-         s.g.Options.MinStair = 5;
-       }},
+      {"stairs of five: two within six", "3c 5h 8d Th Qs", stairs, "", {2, 4},
+       [](Scenario& s) { s.g.Options.MinStair = 5; }},
       {"the even/odd lock: jokers, odd ranks below A, 2s", "4s 5s 8s Js Ks As 2s X", "3333312", "4 parity",
        {2, 4, 5, 7, 8}, [](Scenario& s) { s.Lay("3h"); }},
       {"5s with the seat after next near the limit", "5s 5h 9s", "3333312", "5 s4=9", {1, 2}},

@@ -140,7 +140,8 @@ struct Scenario {
   // has played `table` ("" = seat 2 leads). `words`: the effects on (as Rules),
   // and rev, j (a J's turn), suit, parity, two (two seats), urgent (seat 1 holds
   // one card), line=N, sK=N (seat K holds N low cards), key=N (the table is a
-  // stair of that key).
+  // stair of that key), who=N (seat 2 plays character N), draw=U (the turn's
+  // next draw after the traits'), top=C (card C tops the stock).
   void Set(const char* hand, const char* table, const char* traits, const std::string& words) {
     if (Has(words, "two")) Seats(2);
     Rules(words);
@@ -156,6 +157,9 @@ struct Scenario {
     for (std::string w; in >> w;) {
       if (w.rfind("line=", 0) == 0) g.Line = std::stoi(w.substr(5));
       if (w.rfind("key=", 0) == 0) g.Table.StairKey = std::stoi(w.substr(4));
+      if (w.rfind("who=", 0) == 0) Traits(traits, std::stoi(w.substr(4)));
+      if (w.rfind("draw=", 0) == 0) draws.push_back(std::stod(w.substr(5)));
+      if (w.rfind("top=", 0) == 0) StockTop(w.substr(4));
       if (w[0] == 's' && w.size() > 3 && w[2] == '=') Fill(w[1] - '0', std::stoi(w.substr(3)));
     }
   }
