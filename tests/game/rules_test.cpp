@@ -1,0 +1,268 @@
+// The rules the seeded traces seldom or never reach: what a play must beat, what
+// it does to the table, how seats leave a deal and what the deal scores.
+#include <cstring>
+#include <functional>
+
+#include "support/scenario.h"
+
+namespace tomaruk::testing {
+namespace {
+
+// Plays against one situation: "cards:result | ...", the result "+" for a valid set,
+// "-" refused, a stair's key, or "c" valid only as a computer player's play.
+// The state: as Scenario::Set, and no3, no4 (that effect off), min5 (stairs of
+// five).
+struct ValidationRow {
+  const char *name, *table, *state, *plays;
+};
+
+TEST(ValidatePlay, SetsStairsTheTableAndPassing) {
+  const ValidationRow rows[] = {
+      {"free lead", "", "",
+       "7h 7c X:+ | X X:+ | 5s 6s 8s X:5 | 5s 6s X X:5 | 5s 6s 8s 9s:- | 5s 6s 6s 7s:- | 5s 6s 7h 8s:- "
+       "| 5s 6s X:- "
+       "| Qd Kd Ad 2d:12 | Jd Kd Ad 2d X:11 | 3d 4d Ad 2d:14 | 3d Qd Kd Ad 2d:-"},
+      {"free lead in revolution", "", "rev", "3d 4d Ad 2d:4 | 5s 6s 7s 8s:8 | 5s 6s 7s X:7"},
+      {"a computer's own stair, leading", "", "key=5", "5s 6s 7s:- | 5s 6s 7s 9s:c"},
+      {"free lead, stairs of five", "", "min5", "5s 6s 7s 8s:- | 5s 6s 7s 8s X:5"},
+      {"a single", "5s", "", "6s:+ | 4s:- | 5h:- | X:+ | 6s 6h:-"},
+      {"a single in revolution", "5s", "rev", "4s:+ | 6s:- | 5h:- | X:+"},
+      {"a J's turn", "5s", "j", "4s:+ | 6s:-"},
+      {"a joker", "X", "", "2s:- | X:- | 3s 3s 3s:+ | 3h 3h 3h:- | 2s 2s 2s:- | 3s 3s 3s 2s 2s 2s:c"},
+      {"a joker in revolution", "X", "rev", "3s:- | 2s 2s 2s:+ | 3s 3s 3s:-"},
+      {"a joker, no flush", "X", "no3", "3s 3s 3s:-"},
+      {"a pair of jokers", "X X", "", "3s 3s 3s:- | 3s 3s 3s 2s 2s 2s:c"},
+      {"a stair led by a joker", "X 6d 7d 8d", "key=5", "3s 3s 3s 2s 2s 2s:c"},
+      {"three 6s", "6s 6h 6d", "", "7h 7c X:+ | 7h 7c:- | 6c 6c X:- | 8s 8h 8d 8c:-"},
+      {"a stair", "4h 5h 6h 7h", "key=5",
+       "5s 6s 7s 8s:5 | 4s 5s 6s 7s:- | 9s 9h 9d 9c:- | 9h Th Qh Kh:c | 6h 7h 8s 9h:-"},
+      {"a stair of five", "5d 6d 7d 8d 9d", "key=5", "6h 7h 8h 9h:- | 6h 7h 8h 9h Th:6"},
+      {"a set of four", "8s 8h 8d 8c", "", "9h Th Jh Qh:- | 9s 9h 9d 9c:+"},
+      {"the suit lock", "8s 8h", "suit", "9s 9h:+ | 9h 9d:- | 9s X:-"},
+      {"the even/odd lock", "6s", "parity", "8s:+ | 7s:- | 2s:+ | As:- | X:-"},
+      {"the lock in revolution", "6s", "parity rev", "5s:+ | 4s:- | 3s:+"},
+      {"the lock under a J's turn", "6s", "parity j", "4s:+ | 5s:-"},
+  };
+  for (const ValidationRow& r : rows) {
+    std::istringstream plays(r.plays);
+    for (std::string cell; std::getline(plays, cell, '|');) {
+      const std::string cards = cell.substr(0, cell.find(':')), want = cell.substr(cell.find(':') + 1);
+      SCOPED_TRACE(std::string(r.name) + ": " + cell);
+      Scenario s;
+      const std::string effects = Has(r.state, "no3") ? "4 " : Has(r.state, "no4") ? "3 " : "3 4 ";
+      s.Set("", r.table, "3333312", effects + r.state);
+      s.g.Options.MinStair = Has(r.state, "min5") ? 5 : 4;
+      Selection sel = s.Sel(cards);
+      int key = 0;
+      const bool valid = ValidatePlay(s.g, sel, key);
+      const std::string got = valid ? (key == 255 ? "+" : std::to_string(key)) : "-";
+      EXPECT_TRUE(want[0] == 'c' || got == want.substr(0, want.find(' '))) << got;
+      EXPECT_EQ(ComputerPlayIsLegal(s.g, s.Sel(cards)), want[0] != '-');
+    }
+  }
+  // A wrapping stair goes on the table in its own order.
+  Scenario s;
+  Selection wrap = s.Sel("3d 4d Ad 2d");
+  int key = 0;
+  ASSERT_TRUE(ValidatePlay(s.g, wrap, key));
+  EXPECT_EQ(std::vector<int>(wrap.begin(), wrap.end()), s.Codes("Ad 2d 3d 4d"));
+  // "パス" is refused only to a seat that leads freely; the first turn must beat the opening cards or pass.
+  EXPECT_FALSE(PassAllowed(s.g));
+  s.g.DealStart = true;
+  EXPECT_TRUE(PassAllowed(s.g));
+  s.g.DealStart = false, s.Lay("5s");
+  EXPECT_TRUE(PassAllowed(s.g));
+}
+
+// Turn, lead, table and locks, the orders, direction and limit when not as they
+// started, and every seat: P playing, S skipped, F and the turn it finished at,
+// X fouled, D and the turn it dropped out at; +kills. "in N!" flags a wrong count
+// of seats in play.
+std::string State(const Game& g) {
+  std::ostringstream o;
+  o << "turn " << g.Turn << " lead " << g.LeadSeat << " table " << g.Table.Count
+    << (g.Table.SuitLock ? " suit" : "") << (g.Table.ParityLock ? " parity" : "");
+  if (g.Revolution != 1) o << " rev " << g.Revolution;
+  if (g.TempRevolution != 1) o << " j " << g.TempRevolution;
+  if (g.Direction != 1) o << " dir " << g.Direction;
+  if (g.Line != 11) o << " line " << g.Line;
+  int in = 0;
+  for (int s = 1; s <= g.Options.SeatCount; ++s) in += !IsOut(g.Seat[s].Status);
+  if (in != g.SeatsInPlay) o << " in " << g.SeatsInPlay << "!";
+  o << ":";
+  for (int s = 1; s <= g.Options.SeatCount; ++s) {
+    const SeatRecord& r = g.Seat[s];
+    o << ' ' << "PDSFX"[r.Status];
+    if (r.Status == kFinished) o << r.FinishKey;
+    if (r.Status == kDroppedOut) o << 1000000 - r.FinishKey;
+    if (r.Status == kFouled && r.FinishKey != 1000000) o << '?';
+    if (r.Kills != 0) o << '+' << r.Kills;
+  }
+  return o.str();
+}
+
+// Seat 2 plays from `hand` on `table` (played by seat 1; "" = it leads); `words`
+// as Scenario::Set; `key` is a stair's.
+struct PlayRow {
+  const char *name, *words, *hand, *table, *play, *state;
+  int key = 255;
+  std::function<void(Scenario&)> more = nullptr;
+};
+
+TEST(ApplyPlay, EffectsFinishesFoulsAndDropOuts) {
+  const auto finished3 = [](Scenario& s) { s.g.Seat[3].Status = kFinished; };
+  const PlayRow rows[] = {
+      {"an 8 clears the table, the seat leads", "8", "8h 9s", "4h", "8h", "turn 2 lead 2 table 0: P P P P"},
+      {"a 5 skips the next seat playing", "5", "5h 9s", "4d", "5h", "turn 3 lead 2 table 1: P P F0 S", 255,
+       finished3},
+      {"a stair with a 5 skips", "5", "3h 4h 5h 6h 9c", "", "3h 4h 5h 6h",
+       "turn 3 lead 2 table 4 rev -1: P P S P", 3},
+      {"a stair with a 5, an 8 and a black 7", "5 7 8", "5s 6s 7s 8s Qh", "", "5s 6s 7s 8s",
+       "turn 2 lead 2 table 0 rev -1 line 10: P P P P", 5},
+      {"four 10s skip every other seat playing", "10", "Th Th Td Td 3s", "", "Th Th Td Td",
+       "turn 3 lead 2 table 4 rev -1: S P F0 S", 255, finished3},
+      {"a K on an A in revolution", "4 rev", "Kh 3s", "As", "Kh",
+       "turn 3 lead 2 table 1 parity rev -1: P P P P"},
+      {"not a 6 on a 4 then", "4 rev", "6h 3s", "4s", "6h", "turn 3 lead 2 table 1 rev -1: P P P P"},
+      {"a joker never locks the suit", "", "9h X 3c", "8h X", "9h X", "turn 3 lead 2 table 2: P P P P"},
+      {"spade 3s flush a joker; the 8 effect keeps the lead", "3 8", "3s 3s 3s 9c", "X", "3s 3s 3s",
+       "turn 2 lead 2 table 0: P P P P"},
+      {"no 8 effect: the turn passes", "3", "3s 3s 3s 9c", "X", "3s 3s 3s", "turn 3 lead 2 table 0: P P P P"},
+      {"spade 2s: not in normal order", "3", "2s 2s 2s 9c", "X", "2s 2s 2s",
+       "turn 3 lead 2 table 3: P P P P"},
+      {"spade 2s in revolution", "3 rev", "2s 2s 2s 9c", "X", "2s 2s 2s",
+       "turn 3 lead 2 table 0 rev -1: P P P P"},
+      {"the six flush a joker-led pair", "3", "3s 3s 3s 2s 2s 2s 9c", "X X", "3s 3s 3s 2s 2s 2s",
+       "turn 3 lead 2 table 0 rev -1: P P P P"},
+      {"the six flush a lone joker", "3", "3s 3s 3s 2s 2s 2s 9c", "X", "3s 3s 3s 2s 2s 2s",
+       "turn 3 lead 2 table 0 rev -1: P P P P"},
+      {"a finish; the next seat playing leads", "", "9s", "", "9s",
+       "turn 4 lead 4 table 0 line 10: P F17 F0 P",
+       255, [](Scenario& s) { s.g.TurnCounter = 17, s.g.Seat[3].Status = kFinished; }},
+      {"a finishing 5 or black 7 does nothing more", "5 7", "5s 7s", "4s 4h", "5s 7s",
+       "turn 3 lead 3 table 0 line 10: P F0 P P"},
+      {"a 2 under the strongest-card ban", "M", "2s", "4s", "2s", "turn 3 lead 3 table 0 line 10: P X P P"},
+      {"in revolution a 3 fouls", "M rev", "3s", "4s", "3s", "turn 3 lead 3 table 0 rev -1 line 10: P X P P"},
+      {"a stair 3 4 5 6 revolves, then fouls", "M", "3h 4h 5h 6h", "", "3h 4h 5h 6h",
+       "turn 3 lead 3 table 0 rev -1 line 10: P X P P", 3},
+      {"a stair K A 2 3 keyed from its K fouls", "M", "Kh Ah 2h 3h", "", "Kh Ah 2h 3h",
+       "turn 3 lead 3 table 0 rev -1 line 10: P X P P", 0},
+      {"8s under the 8 ban", "8 8F", "8s 8h", "4s 4h", "8s 8h", "turn 3 lead 3 table 0 line 10: P X P P"},
+      {"a joker under the joker ban", "R", "9s X", "4s 4h", "9s X", "turn 3 lead 3 table 0 line 10: P X P P"},
+      {"a finish lowers the limit onto a seat: a kill", "line=5 s3=4", "9s", "", "9s",
+       "turn 4 lead 4 table 0 line 3: P F10+1 D10 P", 255, [](Scenario& s) { s.g.TurnCounter = 10; }},
+      {"nobody left: the turn stays", "two line=3 s1=2", "9s", "", "9s",
+       "turn 2 lead 2 table 0 line 1: D0 F0+1"},
+      {"a black 7 drops a seat, the lower limit the next", "7 line=6 s3=5 s4=4", "7s 9c", "", "7s",
+       "turn 3 lead 2 table 1 line 3: P P+2 D30 D31", 255, [](Scenario& s) { s.g.TurnCounter = 30; }},
+  };
+  for (const PlayRow& r : rows) {
+    SCOPED_TRACE(r.name);
+    Scenario s;
+    s.Set(r.hand, r.table, "3333312", r.words);
+    if (r.more) r.more(s);
+    s.g.SeatsInPlay = 0;
+    for (int i = 1; i <= s.g.Options.SeatCount; ++i) s.g.SeatsInPlay += !IsOut(s.g.Seat[i].Status);
+    std::vector<int> codes = s.Codes(r.play, s.g.Turn);
+    std::sort(codes.begin(), codes.end());
+    for (int i = 1; i <= s.g.Seat[2].CardCount; ++i)
+      s.g.Seat[2].Selected[i] = std::count(codes.begin(), codes.end(), s.g.Seat[2].Hand[i]) > 0;
+    s.g.Table.StairKey = r.key;
+    ApplyPlay(s.g, Selection(codes.begin(), codes.end()));
+    EXPECT_EQ(State(s.g), r.state);
+    EXPECT_EQ(CheckConservation(s.g), "");
+  }
+}
+
+TEST(ApplyPlay, CardsLieOnTheSeatsSideMovedByTwoDraws) {
+  Scenario s;
+  s.Set("5s 5h 9c", "4s 4h", "3333312", "");
+  s.g.Table.X[1] = 7, s.g.Table.Y[1] = 9;
+  s.g.Seat[2].Selected[1] = s.g.Seat[2].Selected[2] = true;
+  s.g.Rng.Script({0.5, 0.9999});
+  ApplyPlay(s.g, s.Sel("5s 5h", 2));
+  EXPECT_EQ(std::vector<int>({s.g.Table.X[1], s.g.Table.X[2], s.g.Table.Y[1], s.g.TrickX[1], s.g.TrickY[1]}),
+            std::vector<int>({248, 264, 197, 7, 9}));
+}
+
+struct Screens : Presenter {
+  std::vector<ResultScreen> shown;
+  void ShowResultScreen(const ResultScreen& s) override { shown.push_back(s); }
+};
+
+// Per seat: P playing, F finished, D dropped out or X fouled, the turn it left
+// at, and +kills.
+void LeaveAsSaid(Game& g, const std::string& how) {
+  std::istringstream in(how);
+  std::string t;
+  for (int i = 1; in >> t; ++i) {
+    SeatRecord& seat = g.Seat[i];
+    seat.Status = static_cast<uint8_t>(std::string("PD?FX").find(t[0]));
+    const int turn = std::atoi(t.c_str() + 1);
+    seat.FinishKey = t[0] == 'F' ? turn : t[0] == 'D' ? 1000000 - turn : t[0] == 'X' ? 1000000 : 0;
+    if (t.find('+') != std::string::npos) seat.Kills = std::atoi(t.c_str() + t.find('+') + 1);
+  }
+  g.TurnCounter = 40;
+}
+
+TEST(EndOfDeal, PlacesTiesAndPoints) {
+  const struct {
+    const char *name, *how, *places, *points;
+    int starter;
+  } rows[] = {
+      {"finished, left playing, dropped out; kills", "P+1 F12 D20+1", "2 1 3", "35 40 5", 2},
+      {"fouls score nothing even with kills, come last and tie", "X+2 X F5 P", "3 3 1 2", "0 0 40 30", 3},
+      {"seats still playing share a place and the bonus", "P P D5", "1 1 3", "40 40 0", 1},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    const int seats = static_cast<int>(std::count(r.places, r.places + std::strlen(r.places), ' ')) + 1;
+    Scenario s(seats);
+    Screens screens;
+    s.g.View = &screens;
+    LeaveAsSaid(s.g, r.how);
+    EndOfDeal(s.g);
+    std::string places, points;
+    for (int i = 1; i <= seats; ++i) {
+      const std::string place = screens.shown.at(0).texts.at(5 * (i - 1) + 3).text;
+      places += (i > 1 ? " " : "") + place.substr(0, place.size() - 3);
+      points += (i > 1 ? " " : "") + std::to_string(s.g.Seat[i].Score);
+      EXPECT_EQ(s.g.Seat[i].DealPoints, std::vector<int>{s.g.Seat[i].Score});
+    }
+    EXPECT_EQ(places, r.places);
+    EXPECT_EQ(points, r.points);
+    EXPECT_EQ(s.g.NextStarter, r.starter);
+    EXPECT_EQ(s.g.DealCount, 1);
+  }
+}
+
+// A screen's texts at one x: "y text" each, a star marking yellow.
+std::string Column(const ResultScreen& screen, int x) {
+  std::string out;
+  for (const ScreenText& t : screen.texts)
+    if (t.x == x) out += "|" + std::to_string(t.y) + (t.rgb == 0xFFFF00 ? " *" : " ") + t.text;
+  return out;
+}
+
+TEST(EndOfDeal, ResultScreensAndTheEndOfTheGame) {
+  Scenario s(3);
+  Screens screens;
+  s.g.View = &screens;
+  s.g.Characters[0].Name = "    ";
+  LeaveAsSaid(s.g, "P+1 F12 D20");
+  EndOfDeal(s.g);
+  // Per seat: its label cut to 5 bytes, how it left, kills, place (yellow for the winner), points.
+  EXPECT_EQ(Column(screens.shown.at(0), 50), "|171 1P   |201 残留  |231 1人斬|261 2位|291 +35");
+  EXPECT_EQ(Column(screens.shown.at(0), 208), "|171 2P 石|201 あがり|231 0人斬|261 *1位|291 +40");
+  EXPECT_EQ(Column(screens.shown.at(0), 366), "|171 3P 水|201 脱落  |231 0人斬|261 3位|291 + 0");
+  // The score table lists the last eight deals and the total, above the line; a winner's label is yellow.
+  EXPECT_FALSE(s.g.GameOver);
+  while (s.g.DealCount < 9) EndOfDeal(s.g);
+  EXPECT_EQ(Column(screens.shown.back(), 208),
+            "|96 *2P 石|126  40|156  40|186  40|216  40|246  40|276  40|306  40|336  40|366 360");
+  EXPECT_EQ(screens.shown.back().lineY1, 360);
+  EXPECT_TRUE(s.g.GameOver);
+}
+
+}  // namespace
+}  // namespace tomaruk::testing
