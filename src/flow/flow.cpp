@@ -11,6 +11,15 @@ constexpr int W = kScreenWidth;
 constexpr int H = kScreenHeight;
 }  // namespace
 
+void PrepareGame(Game& g, const OptionRecord& options, uint64_t seed) {
+  BuildCardTable(g);
+  InitCharacters(g);
+  g.Characters[0].Name = "    ";
+  g.Rng.Seed(seed);
+  g.Options = options;
+  AssignSeatCharacters(g);
+}
+
 void GameFlow::TitleScreen() {
   Host& host = pacer.host();
   for (;;) {
