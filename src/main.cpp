@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "ai/computer_player.h"
 #include "flow/flow.h"
 #include "flow/host.h"
 #include "game/options.h"
@@ -185,13 +184,9 @@ int main(int argc, char** argv) {
   FrmMain window;
   window.show();
   if (!seeded) seed = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-  g.Rng.Seed(seed);
 
   const std::string optionPath = OptionFilePath();
-  LoadOptions(g, optionPath);
-  BuildCardTable(g);
-  InitCharacters(g);
-  g.Characters[0].Name = "    ";  // seat 1, the player
+  PrepareGame(g, ReadOptionFile(optionPath), seed);
 
   // The labels are laid out in 6 / 12 px cells; without any Japanese font the
   // player is told once which package to install.

@@ -1,5 +1,6 @@
 #include "flow/flow.h"
 
+#include "flow/timing.h"
 #include "game/deal.h"
 #include "game/rules.h"
 
@@ -9,6 +10,15 @@ namespace {
 constexpr int W = kScreenWidth;
 constexpr int H = kScreenHeight;
 }  // namespace
+
+void PrepareGame(Game& g, const OptionRecord& options, uint64_t seed) {
+  BuildCardTable(g);
+  InitCharacters(g);
+  g.Characters[0].Name = "    ";
+  g.Rng.Seed(seed);
+  g.Options = options;
+  AssignSeatCharacters(g);
+}
 
 void GameFlow::TitleScreen() {
   Host& host = pacer.host();
@@ -20,7 +30,7 @@ void GameFlow::TitleScreen() {
       host.PumpMessages();
       const Point p = host.Cursor();
       if (RectHit(p.x, p.y, 1, 1, 0, 0, W, H) && pacer.KeyPressed(1)) break;
-      pacer.Wait(30);
+      pacer.Wait(kTitlePollMs);
     }
     // Never start a game with unusable options.
     if (g.Options.SeatCount >= 2 && g.Options.InitialLine > 0) break;
@@ -93,9 +103,9 @@ Selection GameFlow::HumanInput() {
     if (pacer.KeyPressed(1)) {
       const int n = me.CardCount;
       int slot = 0;
-      if (n > 1 && RectHit(p.x, p.y, 1, 1, L, H / 2 + 132, (n - 1) * 16, 96)) {
-        slot = (p.x - L) / 16 + 1;
-      } else if (n >= 1 && RectHit(p.x, p.y, 1, 1, L + (n - 1) * 16, H / 2 + 132, 64, 96)) {
+      if (n > 1 && RectHit(p.x, p.y, 1, 1, L, H / 2 + 132, (n - 1) * kFanStep, kCardH)) {
+        slot = (p.x - L) / kFanStep + 1;
+      } else if (n >= 1 && RectHit(p.x, p.y, 1, 1, L + (n - 1) * kFanStep, H / 2 + 132, kCardW, kCardH)) {
         slot = n;
       }
       if (slot >= 1 && slot <= n) {
@@ -118,7 +128,7 @@ Selection GameFlow::HumanInput() {
         return {};
       }
     }
-    pacer.Wait(10);
+    pacer.Wait(kClickPollMs);
   }
 }
 
@@ -168,8 +178,7 @@ void GameFlow::PlayTurn() {
   }
   lastTurn.play = sel;
   if (seat.Status == kSkipped || computer) {
-    const bool fast = g.Options.SkipWhenOut == 255 && IsOut(g.Seat[1].Status);
-    pacer.Wait(fast ? 60 : 300);
+    pacer.Wait(ComputerPauseMs(g.Options.SkipWhenOut == 255 && IsOut(g.Seat[1].Status)));
   }
   if (sel.empty()) {
     seat.Selected.fill(false);

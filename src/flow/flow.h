@@ -8,6 +8,11 @@
 
 namespace tomaruk {
 
+// The start-up shared by the window and the headless runs: builds the card table and the eight
+// computer characters (the player's seat 1 shows no name), seeds the random source, takes the
+// options and seats the computer characters (shuffled when the options say so).
+void PrepareGame(Game& g, const OptionRecord& options, uint64_t seed);
+
 // Counts kept by headless runs and tests.
 struct FlowStats {
   long illegalComputerPlays = 0;

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "flow/timing.h"
+
 namespace tomaruk {
 
 // Raised from our own code (never inside a Qt handler) when the window is
@@ -48,14 +50,14 @@ class Pacer {
   // Reads the button's pending state once and discards it.
   void DiscardPendingPress();
   // One animation frame: start the clock, draw (and present), then wait out
-  // the rest of 40 ms.
+  // the rest of the shortest frame.
   template <class Draw>
   void PacedFrame(Draw draw) {
     FrameStart = host_.Millis();
     draw();
     FrameEnd = host_.Millis();
     FrameTime = static_cast<int32_t>(FrameEnd - FrameStart);
-    if (FrameTime < 40) Wait(40 - FrameTime);
+    if (FrameTime < kFrameMs) Wait(kFrameMs - FrameTime);
   }
   uint32_t FrameStart = 0, FrameEnd = 0;
   int32_t FrameTime = 0;

@@ -109,10 +109,7 @@ std::string ParseSimulationArgs(const std::vector<std::string>& args, Simulation
 }
 
 std::string PrepareSimulation(Game& g, const SimulationConfig& cfg) {
-  BuildCardTable(g);
-  InitCharacters(g);
-  g.Characters[0].Name = "    ";
-  g.Rng.Seed(cfg.seed);
+  OptionRecord options;
   std::vector<uint8_t> bytes;
   if (!cfg.optionsPath.empty()) {
     std::error_code ec;
@@ -123,12 +120,10 @@ std::string PrepareSimulation(Game& g, const SimulationConfig& cfg) {
     char buf[kOptionBytes];
     in.read(buf, kOptionBytes);
     bytes.assign(buf, buf + in.gcount());
-    g.Options = DecodeOptions(bytes.data(), bytes.size());
-  } else {
-    g.Options = OptionRecord{};
+    options = DecodeOptions(bytes.data(), bytes.size());
   }
-  if (cfg.seats != 0) g.Options.SeatCount = static_cast<uint8_t>(cfg.seats);
-  AssignSeatCharacters(g);
+  if (cfg.seats != 0) options.SeatCount = static_cast<uint8_t>(cfg.seats);
+  PrepareGame(g, options, cfg.seed);
   g.Seat[1].Character = static_cast<uint8_t>(cfg.humanAs);
   return "";
 }

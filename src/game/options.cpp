@@ -40,7 +40,7 @@ OptionRecord DecodeOptions(const uint8_t* bytes, std::size_t n) {
 
 void EncodeOptions(const OptionRecord& o, uint8_t out[kOptionBytes]) { std::memcpy(out, &o, kOptionBytes); }
 
-void LoadOptions(Game& g, const std::string& path) {
+OptionRecord ReadOptionFile(const std::string& path) {
   std::vector<uint8_t> bytes;
   std::error_code ec;
   if (std::filesystem::is_regular_file(path, ec)) {
@@ -49,7 +49,11 @@ void LoadOptions(Game& g, const std::string& path) {
     in.read(buf, kOptionBytes);
     bytes.assign(buf, buf + in.gcount());
   }
-  g.Options = DecodeOptions(bytes.data(), bytes.size());
+  return DecodeOptions(bytes.data(), bytes.size());
+}
+
+void LoadOptions(Game& g, const std::string& path) {
+  g.Options = ReadOptionFile(path);
   AssignSeatCharacters(g);
 }
 

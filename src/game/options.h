@@ -53,9 +53,10 @@ constexpr std::size_t kOptionBytes = 25;
 OptionRecord DecodeOptions(const uint8_t* bytes, std::size_t n);
 void EncodeOptions(const OptionRecord& o, uint8_t out[kOptionBytes]);
 
-// Loads the record from the file (missing or damaged files give defaults) and
-// assigns the seats' characters. Only a regular file is read (a FIFO would
+// Reads the record from the file (missing or damaged files give defaults); LoadOptions
+// also assigns the seats' characters. Only a regular file is read (a FIFO would
 // never answer), and only its first 25 bytes, whatever its size.
+OptionRecord ReadOptionFile(const std::string& path);
 void LoadOptions(Game& g, const std::string& path);
 // Writes the 25 bytes at offset 0, keeping a longer file's tail, without ever
 // leaving the file empty or half written: the new contents go to a fresh file

@@ -36,7 +36,7 @@ class Presenter {
   virtual void AnimateDropOut(const std::array<bool, 9>& /*marked*/) {}
   // The pause and the four sweeping frames before the table clears in play.
   virtual void ClearTableEffect() {}
-  // Each dealt card: a redraw and a 20 ms wait.
+  // Each dealt card: a redraw and a short wait.
   virtual void DealtCard() {}
   // Shows a result screen and waits for a click.
   virtual void ShowResultScreen(const ResultScreen& /*screen*/) {}

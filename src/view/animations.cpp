@@ -1,9 +1,10 @@
 // The blocking animations: a play flying to the table, a drawn card travelling to its seat, the
 // hands of dropped-out seats sinking away, and the table sweeping off when a round ends. Every
-// frame lasts at least 40 ms.
+// frame lasts at least the shortest frame time (flow/timing.h).
 #include <cmath>
 #include <vector>
 
+#include "flow/timing.h"
 #include "view/table_view.h"
 
 namespace tomaruk {
@@ -65,7 +66,7 @@ void TableView::AnimateDraw(int seat) {
     pacer.PacedFrame([&] {
       frame.CopyBackground(144, 356, 288, 112);
       for (std::size_t i = 0; i < hand.size(); ++i)
-        DrawCard(L + static_cast<int>(i) * 16, i == p ? 372 - lift : 372, hand[i]);
+        DrawCard(L + static_cast<int>(i) * kFanStep, i == p ? 372 - lift : 372, hand[i]);
       DrawSeatStatus(1, 0);
       frame.Present();
     });
@@ -73,7 +74,7 @@ void TableView::AnimateDraw(int seat) {
 }
 
 void TableView::AnimateDropOut(const std::array<bool, 9>& marked) {
-  for (int t = 0; t <= 96; t += 8) {
+  for (int t = 0; t <= kCardH; t += 8) {
     pacer.host().PumpMessages();
     pacer.PacedFrame([&] {
       if (marked[1]) DrawPlayerHand(t);
@@ -81,7 +82,7 @@ void TableView::AnimateDropOut(const std::array<bool, 9>& marked) {
         if (!marked[static_cast<std::size_t>(s)]) continue;
         const double a = SeatAngle(s);
         const double cx = std::cos(a) * 240 + W / 2, cy = std::sin(a) * 180 + H / 2;
-        frame.CopyBackground(RoundEven(cx - 44), RoundEven(cy - 48), 100, 96);
+        frame.CopyBackground(RoundEven(cx - 44), RoundEven(cy - 48), 100, kCardH);
         // The backs slide down and lose their bottom rows, so they vanish into their lower edge.
         const int n = g.Seat[s].CardCount;
         for (int i = 1; i <= n && i < kHandSlots; ++i)
@@ -96,8 +97,7 @@ void TableView::AnimateDropOut(const std::array<bool, 9>& marked) {
 
 void TableView::ClearTableEffect() {
   RenderTable(0, true, true);
-  const bool hurry = g.Options.SkipWhenOut == 255 && IsOut(g.Seat[1].Status);
-  pacer.Wait(hurry ? 60 : 300);
+  pacer.Wait(ComputerPauseMs(g.Options.SkipWhenOut == 255 && IsOut(g.Seat[1].Status)));
   // The played cards sweep up and to the right, off the table.
   for (int phase = 0; phase <= 450; phase += 150) {
     pacer.host().PumpMessages();
@@ -107,7 +107,7 @@ void TableView::ClearTableEffect() {
 
 void TableView::DealtCard() {
   RenderTable(0, true, true);
-  pacer.Wait(20);
+  pacer.Wait(kDealtCardMs);
 }
 
 }  // namespace tomaruk

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "game/state.h"
+
 namespace tomaruk {
 
 // The colours of the table view.
@@ -18,9 +20,8 @@ constexpr QRgb kYellowRgb = 0xFFFFFF00;
 constexpr QRgb kBlueRgb = 0xFF0000FF;
 constexpr QRgb kGreyRgb = 0xFFAAAAAA;
 
-// Where the cells of the card sheet are: row 4 holds the jokers, the back and the mask.
-constexpr int kCardW = 64;
-constexpr int kCardH = 96;
+// Where the cells of the card sheet are, one card (kCardW x kCardH) each: row 4 holds the
+// jokers, the back and the mask.
 constexpr int kJokerRowY = 384;
 constexpr int kBackX = 128;
 constexpr int kMaskX = 192;

@@ -1,4 +1,5 @@
 // The title frame and the two result screens of a deal.
+#include "flow/timing.h"
 #include "view/table_view.h"
 
 namespace tomaruk {
@@ -37,7 +38,7 @@ void TableView::WaitForClick() {
     host.PumpMessages();
     const Point c = host.Cursor();
     if (RectHit(c.x, c.y, 1, 1, 0, 0, kScreenWidth, kScreenHeight) && pacer.KeyPressed(1)) return;
-    pacer.Wait(10);
+    pacer.Wait(kClickPollMs);
   }
 }
 

@@ -101,7 +101,7 @@ void TableView::DrawPlayerHand(int offset) {
   const SeatRecord& me = g.Seat[1];
   const int L = HandLeft();
   for (int i = 1; i <= me.CardCount && i < kHandSlots; ++i)
-    DrawCard(L + (i - 1) * 16, 372 + offset - (me.Selected[i] ? 16 : 0), me.Hand[i]);
+    DrawCard(L + (i - 1) * kFanStep, 372 + offset - (me.Selected[i] ? 16 : 0), me.Hand[i]);
 }
 
 void TableView::DrawButtons(int highlight) {
