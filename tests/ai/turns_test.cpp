@@ -59,7 +59,7 @@ TEST(AnswerRules, UrgentAndOrdinaryAnswers) {
       {"17 one 8 with both jokers over a triple, close to the limit", "4s 8h Kc X X", "5s 5h 5d", kPlain,
        "8 line=8", 17, {2, 4, 5}},
       {"not for a character of G 3", "4s 8h Kc X X", "5s 5h 5d", "3333313", "8 line=8", 2502, {}},
-      {"27 under the even/odd lock and a J's turn, the ace of the suit", "4s Ah 2h", "9h", kPlain,
+      {"27 under the even/odd lock and a J's turn, the ace of the suit", "4s Ah Ac 2h", "9h", kPlain,
        "4 rev j parity urgent", 27, {2}},
       {"91 the strongest triple", "4s Ks Kh Kd As Ah Ad", "Qs Qh Qd", kPlain, "urgent", 91, {5, 6, 7}},
       {"94 a pair with the joker", "4s Ks Kh X", "Qs Qh Qd", kPlain, "urgent", 94, {2, 3, 4}},
