@@ -66,6 +66,7 @@ bool ValidatePlay(const Game& g, Selection& sel, int& selKey) {
   // kind, the locks, and a first card that beats the table's.
   const bool freeLead = g.Turn == g.LeadSeat && !g.DealStart;
   if (freeLead) return valid;
+  const bool isSetOrStair = valid;
   const TableRecord& t = g.Table;
   if (valid) {
     if (n != t.Count) valid = false;
@@ -76,8 +77,9 @@ bool ValidatePlay(const Game& g, Selection& sel, int& selKey) {
     if (valid && !BeatsTable(g, g.RankOf(sel[0]))) valid = false;
   }
   // The spade-3 exception: three spade 3s (spade 2s under revolution) flush a
-  // lone joker; all six flush any combination led by a joker.
-  if (g.Options.SpadeThreesFlushJoker() && t.Count >= 1 && IsJoker(t.Cards[1])) {
+  // lone joker; all six flush any combination led by a joker. The six are
+  // neither a set nor a stair, so only a computer player can lay them.
+  if (isSetOrStair && g.Options.SpadeThreesFlushJoker() && t.Count >= 1 && IsJoker(t.Cards[1])) {
     if (t.Count == 1 && FlushesLoneJoker(g, sel)) valid = true;
     if (FlushesJokerGroup(sel)) valid = true;
   }
