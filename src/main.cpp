@@ -60,7 +60,10 @@ constexpr const char* kSimulateUsage =
     "  --options FILE  play by this 25-byte option file (default: the built-in options)\n"
     "  --human-as C    the computer character, 1 to 8, that plays seat 1 (default: 1)\n"
     "  --trace         print a line for every turn and for every deal's end\n"
-    "  -h, --help      show this help and exit\n";
+    "  -h, --help      show this help and exit\n"
+    "\n"
+    "Exit status: 0 done, 1 a rule check failed, 2 a bad argument or options file,\n"
+    "3 the report could not be written, 130 stopped by Ctrl-C (the report so far is printed).\n";
 
 constexpr const char* kNoDisplay =
     "tomaruk: cannot open the game's window: a graphical session is needed (DISPLAY or "
