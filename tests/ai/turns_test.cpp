@@ -31,8 +31,6 @@ constexpr const char* kPlain = "3333312";  // character 1's levels
 TEST(DecisionCore, FourTensEightsJokerAnswersAndTheSwap) {
   const TurnRow rows[] = {
       {"100 the four 10s lead", "4c 6d 9s Th Th Td Td", "", kPlain, "10", 100, {4, 5, 6, 7}},
-      {"788 every 8 at the hold threshold", "4c 8s 8h 9s Ks", "", kPlain, "8 line=8", 788, {2, 3}},
-      {"788 three 8s take the joker", "4c 8s 8h 8c X", "", kPlain, "8 line=8", 788, {2, 3, 4, 5}},
       {"2301 spade 3s flush a joker", "3s 3s 3s 9d", "X", kPlain, "3", 2301, {1, 2, 3}},
       {"2301 a J's turn does not count", "3s 3s 3s 9d", "X", kPlain, "3 j", 2301, {1, 2, 3}},
       {"2302 spade 2s in revolution", "4d 2s 2s 2s", "X", kPlain, "3 rev", 2302, {2, 3, 4}},
@@ -46,7 +44,6 @@ TEST(DecisionCore, FourTensEightsJokerAnswersAndTheSwap) {
       {"the strongest card is never given away", "5h 7h 9h Kc", "", "5554435", "who=8 draw=0.95", 728, {4}},
       {"2312 character 8 waits for a joker on top", "4c 9d Kh", "6s", "5555535", "who=8 top=X", 2312, {}},
       {"unless too close to the limit", "4c 9d Kh", "6s", "5555535", "who=8 top=X line=7", 151, {2}},
-      {"2311 nothing could be a blocked last card", "4c 6d Kh", "3s", kPlain, "M", 2311, {}},
   };
   for (const TurnRow& r : rows) Play(r);
 }
@@ -55,7 +52,6 @@ TEST(AnswerRules, UrgentAndOrdinaryAnswers) {
   const TurnRow rows[] = {
       {"2501 nothing beats the table", "4s 7h 9s", "7s 7d", kPlain, "", 2501, {}},
       {"2501 an equal rank does not beat it", "4s 7h", "7s", kPlain, "", 2501, {}},
-      {"171 the weakest single above the table", "4s 7h 9s", "7s", kPlain, "", 171, {3}},
       {"17 one 8 with both jokers over a triple, close to the limit", "4s 8h Kc X X", "5s 5h 5d", kPlain,
        "8 line=8", 17, {2, 4, 5}},
       {"not for a character of G 3", "4s 8h Kc X X", "5s 5h 5d", "3333313", "8 line=8", 2502, {}},
@@ -69,7 +65,6 @@ TEST(AnswerRules, UrgentAndOrdinaryAnswers) {
       {"123 both jokers in revolution", "5s 9d X X", "7s 7h", kPlain, "rev urgent", 123, {3, 4}},
       {"not under the suit lock", "5s 9d X X", "7s 7h", kPlain, "rev urgent suit", 2502, {}},
       {"94 not over Js", "4s Ks Kh X", "Js Jh Jd", kPlain, "urgent", 2502, {}},
-      {"154 the ace of the table's suit, not the 2 above it", "Th Ah 2s", "9h", "3333412", "", 154, {2}},
       {"no A reversed under the even/odd lock; the 9 kept", "4s 9h Ah", "2s", kPlain, "4 rev parity", 2502,
        {}},
       {"176 cannot fire: a group one card short is not made up with the joker", "4s Th Js X", "9s 9h", kPlain,
@@ -97,7 +92,6 @@ TEST(LeadRules, StrongTopPressureAndShapes) {
       {"753 a pair topped with both jokers", "4d 6s 6h X X", "", kPlain, "", 753, {2, 3, 4, 5}},
       {"756 nothing from 4 to A: the third-strongest", "3h 3d Th Td 2h 2d", "", kPlain, "10", 756, {3, 4}},
       {"756 with two cards there is none: the weakest card", "3h Th", "", "1333312", "10", 2512, {1}},
-      {"771 a group found by the first search", "4s 9s 9h 9d Jc", "", "3433312", "", 771, {2, 3, 4}},
       {"771 with a joker", "4s 9s 9h 9d X", "", "3433315", "", 771, {2, 3, 4, 5}},
       {"841 reversed: a pair from the top, down to the first", "3s 3h 6d 9c Kh", "", "3334312", "rev", 841,
        {1, 2}},
@@ -114,9 +108,7 @@ TEST(LeadRules, StrongTopPressureAndShapes) {
 
 TEST(ClosingPatternsDuelAndStairs, RareShapes) {
   const TurnRow rows[] = {
-      {"2001 the weakest split off, widened again", "3s 3s 3h 3h", "", kPlain, "", 2001, {1, 2, 3, 4}},
       {"2002 six jokers", "4s X X X X X X", "", kPlain, "", 2002, {2, 3, 4, 5, 6, 7}},
-      {"2003 four cards: the strongest rank", "2s 2h 2d X", "", kPlain, "", 2003, {1, 2, 3}},
       {"2005 jokers, 2s and a rank: the review leads the weakest", "5s 2s X", "", kPlain, "", 2512, {1}},
       {"2010 reversed, a pair below D + 7", "3s Th Td Ks", "", kPlain, "rev", 2010, {2, 3}},
       {"2023 8s at the weak end clear the table", "8s 8h Ks Kh", "6c 6d", kPlain, "8", 2023, {1, 2}},
@@ -137,8 +129,6 @@ TEST(ClosingPatternsDuelAndStairs, RareShapes) {
       {"two cards can answer it", "4s 4h 7s 7h Ks Kh", "6c 6d", kPlain, "two s1=2", 171, {3, 4}},
       {"2125 duel: one rank left, the 8s", "8s 8h Ks Kh", "6d 6h", kPlain, "8 two s1=5", 2125, {1, 2}},
       {"not on 8s", "8s 8h Ks Kh", "8d 8c", kPlain, "8 two s1=5", 171, {3, 4}},
-      {"2201 stairs: a joker fills the gap", "5h 6h 8h Kc X", "", kPlain, "", 2201, {1, 2, 3, 5}, 5},
-      {"2201 the first suit on a tie", "9h 9d Th Td Jh Jd Qh Qd", "", kPlain, "", 2201, {1, 3, 5, 7}, 9},
       {"199 the highest start of the table's length", "8h 9h Th Jh Qh", "7d 8d 9d Td", kPlain, "key=7", 199,
        {2, 3, 4, 5}, 9},
       {"199 a run of five stands over a shorter one", "5h 6h 7h 8h X", "3d 4d 5d 6d 7d", kPlain, "key=3", 199,

@@ -8,8 +8,6 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "flow/simulate.h"
 
@@ -24,17 +22,6 @@ struct GoldenCase {
   bool optionFile;      // false = the built-in defaults
   uint64_t seed;
 };
-
-std::vector<GoldenCase> Cases() {
-  std::vector<GoldenCase> cases;
-  for (int seats = 2; seats <= 8; ++seats)
-    cases.push_back({"default-" + std::to_string(seats) + "-seats", seats, false, 1000u + seats});
-  for (const char* name : {"limit7-no-effects", "limit7-stair5-random", "limit9-half-effects",
-                           "limit13-parity-and-bans", "limit15-stair5-random", "limit15-stair6-duel",
-                           "stair6-random-skip"})
-    cases.push_back({name, 0, true, 2024});
-  return cases;
-}
 
 std::string GoldenPath(const std::string& file) { return std::string(TOMARUK_GOLDEN_DIR) + "/" + file; }
 
@@ -57,30 +44,16 @@ std::string Replay(const GoldenCase& c) {
   return trace.str();
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-// The first differing line with a few lines of context, or "" when equal.
-std::string FirstDifference(const std::string& want, const std::string& got) {
-  const std::vector<std::string> a = Lines(want), b = Lines(got);
-  std::size_t i = 0;
-  while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
-  if (i == a.size() && i == b.size()) return "";
-  std::ostringstream out;
-  out << "first difference at line " << i + 1 << ":\n";
-  for (std::size_t k = i >= 3 ? i - 3 : 0; k < i; ++k) out << "    " << a[k] << '\n';
-  out << "  - " << (i < a.size() ? a[i] : "(end of the golden trace)") << '\n';
-  out << "  + " << (i < b.size() ? b[i] : "(end of the replay)") << '\n';
-  return out.str();
-}
-
 TEST(GoldenTraces, ReplayTurnByTurn) {
+  std::vector<GoldenCase> cases;
+  for (int seats = 2; seats <= 8; ++seats)
+    cases.push_back({"default-" + std::to_string(seats) + "-seats", seats, false, 1000u + seats});
+  for (const char* name : {"limit7-no-effects", "limit7-stair5-random", "limit9-half-effects",
+                           "limit13-parity-and-bans", "limit15-stair5-random", "limit15-stair6-duel",
+                           "stair6-random-skip"})
+    cases.push_back({name, 0, true, 2024});
   const bool write = std::getenv("TOMARUK_WRITE_GOLDEN") != nullptr;
-  for (const GoldenCase& c : Cases()) {
+  for (const GoldenCase& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string got = Replay(c);
     const std::string path = GoldenPath(c.name + ".trace");
@@ -92,8 +65,7 @@ TEST(GoldenTraces, ReplayTurnByTurn) {
     ASSERT_TRUE(in) << "missing " << path << " (make golden writes it)";
     std::ostringstream want;
     want << in.rdbuf();
-    const std::string diff = FirstDifference(want.str(), got);
-    EXPECT_EQ(diff, "") << c.name << ": " << diff;
+    EXPECT_EQ(want.str(), got) << c.name;  // gtest shows the lines that differ
   }
 }
 

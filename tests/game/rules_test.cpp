@@ -112,9 +112,6 @@ struct PlayRow {
 TEST(ApplyPlay, EffectsFinishesFoulsAndDropOuts) {
   const auto finished3 = [](Scenario& s) { s.g.Seat[3].Status = kFinished; };
   const PlayRow rows[] = {
-      {"an 8 clears the table, the seat leads", "8", "8h 9s", "4h", "8h", "turn 2 lead 2 table 0: P P P P"},
-      {"a 5 skips the next seat playing", "5", "5h 9s", "4d", "5h", "turn 3 lead 2 table 1: P P F0 S", 255,
-       finished3},
       {"a stair with a 5 skips", "5", "3h 4h 5h 6h 9c", "", "3h 4h 5h 6h",
        "turn 3 lead 2 table 4 rev -1: P P S P", 3},
       {"a stair with a 5, an 8 and a black 7", "5 7 8", "5s 6s 7s 8s Qh", "", "5s 6s 7s 8s",
@@ -136,9 +133,6 @@ TEST(ApplyPlay, EffectsFinishesFoulsAndDropOuts) {
        "turn 3 lead 2 table 0 rev -1: P P P P"},
       {"the six flush a lone joker", "3", "3s 3s 3s 2s 2s 2s 9c", "X", "3s 3s 3s 2s 2s 2s",
        "turn 3 lead 2 table 0 rev -1: P P P P"},
-      {"a finish; the next seat playing leads", "", "9s", "", "9s",
-       "turn 4 lead 4 table 0 line 10: P F17 F0 P",
-       255, [](Scenario& s) { s.g.TurnCounter = 17, s.g.Seat[3].Status = kFinished; }},
       {"a finishing 5 or black 7 does nothing more", "5 7", "5s 7s", "4s 4h", "5s 7s",
        "turn 3 lead 3 table 0 line 10: P F0 P P"},
       {"a 2 under the strongest-card ban", "M", "2s", "4s", "2s", "turn 3 lead 3 table 0 line 10: P X P P"},
