@@ -28,8 +28,9 @@ void Play(const TurnRow& r) {
 
 constexpr const char* kPlain = "3333312";  // character 1's levels
 
-TEST(DecisionCore, FourTensEightsJokerAnswersAndTheSwap) {
+TEST(ComputerTurn, RowsTheTracesDoNotReach) {
   const TurnRow rows[] = {
+      // Four 10s, 8s, answers to a joker and the swap
       {"100 the four 10s lead", "4c 6d 9s Th Th Td Td", "", kPlain, "10", 100, {4, 5, 6, 7}},
       {"2301 spade 3s flush a joker", "3s 3s 3s 9d", "X", kPlain, "3", 2301, {1, 2, 3}},
       {"2301 a J's turn does not count", "3s 3s 3s 9d", "X", kPlain, "3 j", 2301, {1, 2, 3}},
@@ -44,12 +45,7 @@ TEST(DecisionCore, FourTensEightsJokerAnswersAndTheSwap) {
       {"the strongest card is never given away", "5h 7h 9h Kc", "", "5554435", "who=8 draw=0.95", 728, {4}},
       {"2312 character 8 waits for a joker on top", "4c 9d Kh", "6s", "5555535", "who=8 top=X", 2312, {}},
       {"unless too close to the limit", "4c 9d Kh", "6s", "5555535", "who=8 top=X line=7", 151, {2}},
-  };
-  for (const TurnRow& r : rows) Play(r);
-}
-
-TEST(AnswerRules, UrgentAndOrdinaryAnswers) {
-  const TurnRow rows[] = {
+      // Urgent and ordinary answers
       {"2501 nothing beats the table", "4s 7h 9s", "7s 7d", kPlain, "", 2501, {}},
       {"2501 an equal rank does not beat it", "4s 7h", "7s", kPlain, "", 2501, {}},
       {"17 one 8 with both jokers over a triple, close to the limit", "4s 8h Kc X X", "5s 5h 5d", kPlain,
@@ -71,12 +67,7 @@ TEST(AnswerRules, UrgentAndOrdinaryAnswers) {
        "line=6", 2502, {}},
       {"186 in reversed order a 6 with the joker under the even/odd lock", "6s 6h X", "Ks Kh", kPlain,
        "4 j parity line=5", 186, {1, 3}},
-  };
-  for (const TurnRow& r : rows) Play(r);
-}
-
-TEST(LeadRules, StrongTopPressureAndShapes) {
-  const TurnRow rows[] = {
+      // Leads: a strong top, pressure, shapes
       {"711 a strong top spends a 2", "4s 6h 9d 2s 2h X X", "", "3233512", "s3=8", 711, {4, 5}},
       {"nobody near the limit: no", "4s 6h 9d 2s 2h X X", "", "3233512", "s3=7", 750, {1}},
       {"a top one short of it: no", "4s 6h 9d As 2h X X", "", "3233512", "s3=8", 750, {1}},
@@ -102,12 +93,7 @@ TEST(LeadRules, StrongTopPressureAndShapes) {
       {"856 three from 8 to 9 with the joker", "4s 8s 8h 8d X", "", "3433312", "rev", 856, {2, 3, 4, 5}},
       {"861 any three with the joker", "3s 3h 3d Jc X", "", "3433312", "rev", 861, {1, 2, 3, 5}},
       {"880 reversed: the pair before the kept stair", "6h 6d 7d 8d Kc", "", "3434312", "rev", 880, {1, 2}},
-  };
-  for (const TurnRow& r : rows) Play(r);
-}
-
-TEST(ClosingPatternsDuelAndStairs, RareShapes) {
-  const TurnRow rows[] = {
+      // Closing patterns, the duel and stairs
       {"2002 six jokers", "4s X X X X X X", "", kPlain, "", 2002, {2, 3, 4, 5, 6, 7}},
       {"2005 jokers, 2s and a rank: the review leads the weakest", "5s 2s X", "", kPlain, "", 2512, {1}},
       {"2010 reversed, a pair below D + 7", "3s Th Td Ks", "", kPlain, "rev", 2010, {2, 3}},
@@ -143,12 +129,7 @@ TEST(ClosingPatternsDuelAndStairs, RareShapes) {
       {"not from an odd card, locked", "5h 6h 7h 8h", "4d 5d 6d 7d", kPlain, "4 parity key=4", 0, {}, 4},
       {"199 A 2 and jokers on top", "9c Ah 2h X X", "3d 4d 5d 6d", kPlain, "key=3", 199, {2, 3, 4, 5}, 14},
       {"in revolution they are too low", "9c Ah 2h X X", "3d 4d 5d 6d", kPlain, "rev key=3", 0, {}, 3},
-  };
-  for (const TurnRow& r : rows) Play(r);
-}
-
-TEST(Review, BansAndLastChances) {
-  const TurnRow rows[] = {
+      // The review: bans and last chances
       {"2522 the joker ban: under a lock the seat passes", "4s X", "3s", "3343312", "R suit", 2522, {}},
       {"2523 the whole hand was the play: pass", "As X", "9s 9h", kPlain, "R urgent", 2523, {}},
       {"2531 the 8 ban holds the 8s", "8s 8h Ks", "5s 5h", kPlain, "8F", 2531, {}},
