@@ -69,11 +69,12 @@ TEST(Turn, TheHumanPlaysWithTheMouse) {
 
 TEST(Turn, ComputerSkippedAndOutSeats) {
   const struct {
+    // Whose turn it is, its status, the human's, the option to hurry once the human is out, whether
+    // the turn comes back to the seat that played last, and the wait after the choice.
     const char* name;
-    int seat;                      // whose turn it is
-    uint8_t status, human, hurry;  // its status, the human's, the option to hurry once the human is out
-    bool roundEnd;                 // the turn comes back to the seat that played last
-    uint32_t ms;                   // the wait after the choice
+    int seat, status, human, hurry;
+    bool roundEnd;
+    uint32_t ms;
   } rows[] = {
       // clang-format off
       {"a computer seat waits 300 ms", 2, kPlaying, kPlaying, 0, false, 301},
