@@ -55,11 +55,8 @@ TEST(Turn, TheHumanPlaysWithTheMouse) {
     const int right = 176 + (me.CardCount - 1) * 16 + 64;  // the hand starts at 176 at limit 11
     for (std::size_t i = 0; i < r.clicks.size(); ++i) {
       const int c = r.clicks[i], x = c == kLastCardEdge ? right : c < 0 ? right + 1 : 176 + (c - 1) * 16 + 8;
-      m.host.ClickAt(c == kPlay || c == kPass ? 466 : x,
-                     c == kPlay   ? 418
-                     : c == kPass ? 454
-                                  : 412,
-                     30 * (i + 1));
+      const int y = c == kPlay ? 418 : c == kPass ? 454 : 412;
+      m.host.ClickAt(c == kPlay || c == kPass ? 466 : x, y, 30 * (i + 1));
     }
     m.host.quitAt = 5000;  // a turn that never ends fails instead of hanging
     m.flow.PlayTurn();
@@ -72,11 +69,12 @@ TEST(Turn, TheHumanPlaysWithTheMouse) {
 
 TEST(Turn, ComputerSkippedAndOutSeats) {
   const struct {
+    // Whose turn it is, its status, the human's, the option to hurry once the human is out, whether
+    // the turn comes back to the seat that played last, and the wait after the choice.
     const char* name;
-    int seat;                      // whose turn it is
-    uint8_t status, human, hurry;  // its status, the human's, the option to hurry once the human is out
-    bool roundEnd;                 // the turn comes back to the seat that played last
-    uint32_t ms;                   // the wait after the choice
+    int seat, status, human, hurry;
+    bool roundEnd;
+    uint32_t ms;
   } rows[] = {
       // clang-format off
       {"a computer seat waits 300 ms", 2, kPlaying, kPlaying, 0, false, 301},

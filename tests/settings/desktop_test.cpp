@@ -37,22 +37,18 @@ TEST(CommandLine, HelpVersionWrongArgumentsAndNoDisplay) {
       {{}, ":4711", 1, "", "a graphical session is needed"},
   };
   for (const Row& row : rows) {
-    const QString what = row.args.join(' ');
+    SCOPED_TRACE(row.args.join(' ').toStdString());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
     if (row.display != nullptr) env.insert("DISPLAY", row.display);
     QProcess p;
     p.setProcessEnvironment(env);
     p.start(TOMARUK_BINARY, row.args);
-    ASSERT_TRUE(p.waitForFinished(20000)) << what.toStdString();
-    const QString out = QString::fromUtf8(p.readAllStandardOutput());
-    const QString err = QString::fromUtf8(p.readAllStandardError());
-    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << what.toStdString();
-    EXPECT_EQ(p.exitCode(), row.status) << what.toStdString();
-    EXPECT_TRUE(*row.out ? out.contains(row.out) : out.isEmpty()) << what.toStdString() << "\n"
-                                                                  << out.toStdString();
+    ASSERT_TRUE(p.waitForFinished(20000));
+    const QString out = p.readAllStandardOutput(), err = p.readAllStandardError();
+    EXPECT_EQ(std::pair(p.exitStatus(), p.exitCode()), std::pair(QProcess::NormalExit, row.status));
+    EXPECT_TRUE(*row.out ? out.contains(row.out) : out.isEmpty()) << out.toStdString();
     EXPECT_TRUE(*row.err ? err.contains(row.err) && err.count('\n') == 1 : err.isEmpty())
-        << what.toStdString() << "\n"
         << err.toStdString();
   }
 }

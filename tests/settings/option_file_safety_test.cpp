@@ -69,6 +69,7 @@ TEST(OptionFileSafety, SavingNeverLosesNorFollowsAndLoadingReadsOnlyAFile) {
       {"a full disk", 'F', false, old25, tail},
   };
   for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
     const std::string folder = dir.File(row.name), p = folder + "/option.dat", target = p + "t";
     ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
     if (strchr("frlF", row.kind)) WriteBytes(row.kind == 'l' ? target : p, old);
@@ -84,22 +85,21 @@ TEST(OptionFileSafety, SavingNeverLosesNorFollowsAndLoadingReadsOnlyAFile) {
     const auto oldXfsz = std::signal(SIGXFSZ, SIG_IGN);
     if (row.kind == 'F') setrlimit(RLIMIT_FSIZE, &tenBytes);  // the disk fills after 10 bytes
     std::string why;
-    EXPECT_EQ(SaveOptions(g, p, &why), row.saves) << row.name;
+    EXPECT_EQ(SaveOptions(g, p, &why), row.saves);
     setrlimit(RLIMIT_FSIZE, &keep), std::signal(SIGXFSZ, oldXfsz);
-    EXPECT_EQ(why.empty(), row.saves) << row.name;
+    EXPECT_EQ(why.empty(), row.saves);
     Game loaded;
     LoadOptions(loaded, p);  // never waits on the FIFO
-    EXPECT_EQ(Bytes(loaded.Options), row.loads) << row.name;
+    EXPECT_EQ(Bytes(loaded.Options), row.loads);
     struct stat st {};
-    ASSERT_EQ(lstat(p.c_str(), &st), 0) << row.name;
-    EXPECT_TRUE(!row.saves || S_ISREG(st.st_mode)) << row.name << ": a file in the link's place";
+    ASSERT_EQ(lstat(p.c_str(), &st), 0);
+    EXPECT_TRUE(!row.saves || S_ISREG(st.st_mode)) << "a file in the link's place";
     const std::vector<uint8_t> bytes = S_ISREG(st.st_mode) ? ReadBytes(p) : old25;
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 25, bytes.end()), row.tail) << row.name;
-    EXPECT_TRUE(!std::filesystem::exists(target) || ReadBytes(target) == old)
-        << row.name << ": target touched";
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 25, bytes.end()), row.tail);
+    EXPECT_TRUE(!std::filesystem::exists(target) || ReadBytes(target) == old) << "target touched";
     if (fifo >= 0) close(fifo);
     for (const auto& e : std::filesystem::directory_iterator(folder))
-      EXPECT_EQ(e.path().filename().string().find("option.dat.new"), std::string::npos) << row.name;
+      EXPECT_EQ(e.path().filename().string().find("option.dat.new"), std::string::npos);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <functional>
 
 #include "support/fake_host.h"
@@ -188,6 +189,10 @@ TEST_F(ViewTest, TableAndAnimations) {
       {"stock 10: two backs; limit 7; revolution, reverse",
        {.seats = 3, .stock = 10, .line = 7, .revolution = -1, .dir = -1}, table, 1,
        {Back(128, 190), No(Back(128, 188)), Text(216, 135, "制限枚数 07"), Icons(-1, -1, -1)}},
+      {"a limit below zero keeps two digits", {.line = -1}, table, 1,
+       {Text(270, 135, "-01"), No(Text(270, 135, "-1"))}},
+      {"limit 0", {.line = 0}, table, 1, {Text(270, 135, "00")}},
+      {"limit -12", {.line = -12}, table, 1, {Text(270, 135, "-12")}},
       {"a full stock; a J under revolution", {.seats = 3, .stock = 142, .revolution = -1, .jack = -1},
        table, 1, {Back(128, 164), No(Back(128, 162)), Icons(-1, 1, 1)}},
       {"the hand from 208 at limit 7, a lifted card", {.initialLine = 7, .hands = {three}, .lifted = true},
@@ -241,6 +246,57 @@ TEST_F(ViewTest, TableAndAnimations) {
     }
     for (const Probe& p : r.probes) Check(shown[std::min(p.frame, shown.size() - 1)].first, {p});
   }
+}
+
+// With presentChangesOnly the window gets a frame exactly when its pixels differ from the last one.
+TEST_F(ViewTest, PresentsOnlyChangedPixels) {
+  Frame frame;
+  frame.InitSurfaces(true);
+  frame.presentChangesOnly = true;
+  std::vector<QImage> shown;
+  frame.presentHook = [&](const QImage& img) { shown.push_back(img); };
+  const QImage first = frame.picMain.copy();
+  const auto outline = [&] { frame.FrameRect(456, 408, 520, 432); };
+  const std::pair<std::function<void()>, bool> rows[] = {
+      {[] {}, true},  // the first frame
+      {[] {}, false},
+      {[&] { frame.CopyBackground(0, 0, 576, 480); }, false},
+      {[&] { frame.SetForeground(kGreyRgb), outline(); }, true},
+      {outline, false},
+      {[&] { frame.DrawText(570, 470, "パス"); }, true},
+      {[&] { frame.picMain.setPixel(3, 300, 0xFF123456u), outline(); }, true},  // drawn from outside
+      {[&] { frame.picMain = shown.back().copy(); }, false},
+      {[&] { frame.picMain = first.copy(); }, true},
+  };
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    const std::size_t before = shown.size();
+    rows[i].first();
+    frame.Present();
+    EXPECT_EQ(shown.size() - before, rows[i].second ? 1u : 0u) << "row " << i;
+    EXPECT_EQ(shown.back(), frame.picMain) << "row " << i;
+  }
+}
+
+// Text set from cached glyph pixels is what the painter draws, at any place and size.
+TEST_F(ViewTest, CachedGlyphsDrawAsThePainterDoes) {
+  Frame frame;
+  frame.InitSurfaces(true);
+  const QString text = "制限枚数 -01 Click ♠2";
+  for (int size : {12, 18, 20})
+    for (QPoint at : {QPoint(216, 135), QPoint(-5, 3), QPoint(571, 470)}) {
+      frame.SetFontSize(size);
+      frame.CopyBackground(0, 0, 576, 480);
+      QImage painted = frame.picMain.copy();
+      QPainter p(&painted);
+      p.setFont(frame.font);
+      p.setPen(QColor::fromRgb(kYellowRgb));
+      for (int i = 0, x = at.x(); i < text.size(); x += text[i++].unicode() < 0x80 ? size / 2 : size)
+        p.drawText(x, at.y() + QFontMetrics(frame.font).ascent(), text.mid(i, 1));
+      p.end();
+      frame.SetForeground(kYellowRgb);
+      frame.DrawText(at.x(), at.y(), text.toStdString());
+      EXPECT_EQ(frame.picMain, painted) << size << " at " << at.x() << "," << at.y();
+    }
 }
 
 }  // namespace
