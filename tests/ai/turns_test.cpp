@@ -111,6 +111,8 @@ TEST(ComputerTurn, RowsTheTracesDoNotReach) {
       {"not on 8s", "8s 8h Ks Kh", "8d 8c", kPlain, "8 two s1=5", 171, {3, 4}},
       {"199 the highest start of the table's length", "8h 9h Th Jh Qh", "7d 8d 9d Td", kPlain, "key=7", 199,
        {2, 3, 4, 5}, 9},
+      {"a lead of two runs alike: the first suit", "3c 4s 4h 5s 5h 6s 6h 7s 7h", "", kPlain, "", 2201,
+       {2, 4, 6, 8}, 4},
       {"199 a run of five stands over a shorter one", "5h 6h 7h 8h X", "3d 4d 5d 6d 7d", kPlain, "key=3", 199,
        {1, 2, 3, 4, 5}, 5},
       {"the same start does not answer", "9h Th Jh Qh", "9d Td Jd Qd", kPlain, "key=9", 0, {}, 9},
