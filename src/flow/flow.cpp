@@ -178,7 +178,7 @@ void GameFlow::PlayTurn() {
   }
   lastTurn.play = sel;
   if (seat.Status == kSkipped || computer) {
-    pacer.Wait(ComputerPauseMs(g.Options.SkipWhenOut == 255 && IsOut(g.Seat[1].Status)));
+    pacer.Wait(ComputerPauseMs(HurryOn(g)));
   }
   if (sel.empty()) {
     seat.Selected.fill(false);

@@ -127,6 +127,9 @@ void SortHand(Game& g, int seat);
 // The next seat in the direction of play (callers test Status themselves).
 int NextSeat(const Game& g, int s);
 inline bool IsOut(uint8_t status) { return status == kDroppedOut || status == kFinished || status == kFouled; }
+// The player is out of the deal and the options say to hurry on: the computer
+// turns and the table's sweep take a fifth of their pause.
+inline bool HurryOn(const Game& g) { return g.Options.FastWhenHumanOut() && IsOut(g.Seat[1].Status); }
 
 // Text length in Shift-JIS bytes: 1 for ASCII, 2 for anything else.
 int SjisLength(const std::string& utf8);
