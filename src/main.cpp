@@ -48,22 +48,6 @@ constexpr const char* kUsage =
     "Exit status: 0 when the window was closed, 1 when no window can be opened,\n"
     "2 for a wrong argument.\n";
 
-constexpr const char* kSimulateUsage =
-    "Usage: tomaruk --simulate DEALS [--seats N] [--seed S] [--options FILE] [--human-as C] [--trace]\n"
-    "\n"
-    "Plays DEALS deals (1 to 2000000000) without a window, every seat played by a computer\n"
-    "character, checks the rules after every turn and prints a table per character, the use\n"
-    "of the rules and a summary line.\n"
-    "\n"
-    "  --seats N       seats in play, 2 to 8 (default: as the options say)\n"
-    "  --seed S        random seed, a non-negative whole number (default: from the clock)\n"
-    "  --options FILE  play by this 25-byte option file (default: the built-in options)\n"
-    "  --human-as C    the computer character, 1 to 8, that plays seat 1 (default: 1)\n"
-    "  --trace         print a line for every turn and for every deal's end\n"
-    "  -h, --help      show this help and exit\n"
-    "\n"
-    "Exit status: 0 done, 1 a rule check failed, 2 a bad argument or options file,\n"
-    "3 the report could not be written, 130 stopped by Ctrl-C (the report so far is printed).\n";
 
 constexpr const char* kNoDisplay =
     "tomaruk: cannot open the game's window: a graphical session is needed (DISPLAY or "
@@ -124,7 +108,7 @@ int main(int argc, char** argv) {
   // Headless games: no window at all.
   if (args.size() > 1 && args[1] == "--simulate") {
     if (AsksSimulateHelp(args)) {
-      std::cout << kSimulateUsage;
+      std::cout << SimulationHelp();
       return 0;
     }
 #ifdef TOMARUK_HAS_SIMULATE

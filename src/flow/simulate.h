@@ -23,6 +23,9 @@ struct SimulationConfig {
   bool trace = false;
 };
 
+// The headless mode's --help text: its synopsis, options and exit statuses.
+const char* SimulationHelp();
+
 // Reads the arguments after "--simulate" (args[0] is the program, args[1]
 // "--simulate"). Returns "" when they are usable, else a one-line complaint.
 std::string ParseSimulationArgs(const std::vector<std::string>& args, SimulationConfig& cfg);
