@@ -48,7 +48,6 @@ constexpr const char* kUsage =
     "Exit status: 0 when the window was closed, 1 when no window can be opened,\n"
     "2 for a wrong argument.\n";
 
-
 constexpr const char* kNoDisplay =
     "tomaruk: cannot open the game's window: a graphical session is needed (DISPLAY or "
     "WAYLAND_DISPLAY); 'tomaruk --simulate DEALS' plays without one\n";

@@ -63,11 +63,16 @@ struct ClosingPatterns : RuleRun {
   // Leading: the first rule whose condition holds acts.
   void Lead() {
     static constexpr Rule kRules[] = {
-        &ClosingPatterns::SingleRank,       &ClosingPatterns::SixJokers,
-        &ClosingPatterns::OneRankAndJokers, &ClosingPatterns::StrongestGroupOnTop,
-        &ClosingPatterns::LeftToTheReview,  &ClosingPatterns::TwoRanksWithEights,
-        &ClosingPatterns::Timid,            &ClosingPatterns::TwoRanks,
-        &ClosingPatterns::ThreeRanks,       &ClosingPatterns::ThreeRanksReversed,
+        &ClosingPatterns::SingleRank,
+        &ClosingPatterns::SixJokers,
+        &ClosingPatterns::OneRankAndJokers,
+        &ClosingPatterns::StrongestGroupOnTop,
+        &ClosingPatterns::LeftToTheReview,
+        &ClosingPatterns::TwoRanksWithEights,
+        &ClosingPatterns::Timid,
+        &ClosingPatterns::TwoRanks,
+        &ClosingPatterns::ThreeRanks,
+        &ClosingPatterns::ThreeRanksReversed,
     };
     for (const Rule rule : kRules)
       if ((this->*rule)()) return;

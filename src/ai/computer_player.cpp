@@ -29,12 +29,18 @@ void ComputerPlayer::ResetComputerRules() {
   using P = ComputerPlayer;
   using O = OptionRecord;
   static constexpr std::pair<bool P::*, bool (O::*)() const> kCopies[] = {
-      {&P::Rule3, &O::SpadeThreesFlushJoker}, {&P::Rule4, &O::EvenOddLock},
-      {&P::Rule5, &O::FiveSkips},             {&P::Rule7, &O::BlackSevenLowersLine},
-      {&P::Rule8, &O::EightClears},           {&P::Rule8F, &O::NoFinishOnEight},
-      {&P::Rule9, &O::NoFinishOnNine},        {&P::Rule10, &O::FourTensStopAll},
-      {&P::RuleJ, &O::JackTurnsOrder},        {&P::RuleQ, &O::QueenReverses},
-      {&P::RuleM, &O::NoFinishOnStrongest},   {&P::RuleR, &O::NoFinishOnJoker},
+      {&P::Rule3, &O::SpadeThreesFlushJoker},
+      {&P::Rule4, &O::EvenOddLock},
+      {&P::Rule5, &O::FiveSkips},
+      {&P::Rule7, &O::BlackSevenLowersLine},
+      {&P::Rule8, &O::EightClears},
+      {&P::Rule8F, &O::NoFinishOnEight},
+      {&P::Rule9, &O::NoFinishOnNine},
+      {&P::Rule10, &O::FourTensStopAll},
+      {&P::RuleJ, &O::JackTurnsOrder},
+      {&P::RuleQ, &O::QueenReverses},
+      {&P::RuleM, &O::NoFinishOnStrongest},
+      {&P::RuleR, &O::NoFinishOnJoker},
   };
   for (const auto& [copy, reading] : kCopies) this->*copy = (g.Options.*reading)();
   DealMemory.fill(false);

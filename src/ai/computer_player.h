@@ -62,8 +62,8 @@ class ComputerPlayer {
   int DistinctRanks = 0;
   bool Decided = false;
   bool StairChosen = false;
-  std::array<bool, kHandSlots> Kept{};      // 1..15
-  std::array<int, kHandSlots> PairMemo{};   // 1..15
+  std::array<bool, kHandSlots> Kept{};     // 1..15
+  std::array<int, kHandSlots> PairMemo{};  // 1..15
   int JokersHeld = 0;
   bool NoFinishBlocker = false;
   int LeadStyle = 0;

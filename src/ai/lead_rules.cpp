@@ -74,9 +74,8 @@ struct LeadRules : RuleRun {
 
   void Run() {
     static constexpr Group kGroups[] = {
-        &LeadRules::BlackSevens,         &LeadRules::TightHand,
-        &LeadRules::StrongTop,           &LeadRules::PressureOnTheNextSeat,
-        &LeadRules::NextSeatNearTheLine, &LeadRules::Restless,
+        &LeadRules::BlackSevens,           &LeadRules::TightHand,           &LeadRules::StrongTop,
+        &LeadRules::PressureOnTheNextSeat, &LeadRules::NextSeatNearTheLine, &LeadRules::Restless,
         &LeadRules::PreferredShape,
     };
     for (const Group group : kGroups)

@@ -19,12 +19,23 @@ int ComputerPlayer::VaryTrait(int level) {
   const int r = static_cast<int>(std::floor(Draw() * 255));
   int result = level;
   switch (level) {
-    case 1: result = r < 20 ? 4 : 1; break;
-    case 2: result = r < 60 ? 4 : 2; break;
-    case 3: result = r < 120 ? 4 : (r > 240 ? 5 : 3); break;
-    case 4: result = r < 60 ? 3 : (r > 208 ? 5 : 4); break;
-    case 5: result = r < 20 ? 3 : (r > 230 ? 4 : 5); break;
-    default: break;
+    case 1:
+      result = r < 20 ? 4 : 1;
+      break;
+    case 2:
+      result = r < 60 ? 4 : 2;
+      break;
+    case 3:
+      result = r < 120 ? 4 : (r > 240 ? 5 : 3);
+      break;
+    case 4:
+      result = r < 60 ? 3 : (r > 208 ? 5 : 4);
+      break;
+    case 5:
+      result = r < 20 ? 3 : (r > 230 ? 4 : 5);
+      break;
+    default:
+      break;
   }
   // A rare wild turn: any level at all.
   if (r >= 252) result = static_cast<int>(std::floor(Draw() * 5)) + 1;

@@ -22,10 +22,10 @@ struct FlowStats {
 // What the last PlayTurn did, for traces and statistics.
 struct TurnRecord {
   int seat = 0;
-  bool acted = false;     // false when the seat was already out of the deal
-  bool computer = false;  // chosen by ComputerTurn
-  bool mayPass = false;   // "パス" was allowed (the seat did not lead freely)
-  int code = 0;           // the computer's decision code
+  bool acted = false;            // false when the seat was already out of the deal
+  bool computer = false;         // chosen by ComputerTurn
+  bool mayPass = false;          // "パス" was allowed (the seat did not lead freely)
+  int code = 0;                  // the computer's decision code
   std::vector<uint8_t> play;     // in the order the cards went on the table; empty = pass
   std::vector<uint8_t> refused;  // a computer play the rules refused (it became a pass)
 };

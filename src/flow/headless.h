@@ -22,7 +22,8 @@ class HeadlessHost : public Host {
   void SetOptionsMenuEnabled(bool) override {}
 
   static constexpr uint32_t kStep = 1000;
-  static_assert(kStep > static_cast<uint32_t>(kComputerPauseMs), "every wait of the game ends after one sleep");
+  static_assert(kStep > static_cast<uint32_t>(kComputerPauseMs),
+                "every wait of the game ends after one sleep");
   uint32_t now = 0;
   long turnGuards = 0;  // "いつまでやっとんねん。"
   long lineGuards = 0;  // "ライン下げすぎっ"

@@ -35,7 +35,6 @@ namespace {
 constexpr const char* kUsage = "usage: " TOMARUK_SIMULATE_SYNOPSIS;
 constexpr std::size_t kKeptFailures = 5;
 
-
 // A whole decimal number with nothing else around it.
 bool ParseWhole(const std::string& text, unsigned long long& v) {
   if (text.empty() || text[0] < '0' || text[0] > '9') return false;
@@ -70,21 +69,22 @@ std::string Fixed(double v, int decimals) {
 }  // namespace
 
 const char* SimulationHelp() {
-  return "Usage: " TOMARUK_SIMULATE_SYNOPSIS "\n"
-    "\n"
-    "Plays DEALS deals (1 to 2000000000) without a window, every seat played by a computer\n"
-    "character, checks the rules after every turn and prints a table per character, the use\n"
-    "of the rules and a summary line.\n"
-    "\n"
-    "  --seats N       seats in play, 2 to 8 (default: as the options say)\n"
-    "  --seed S        random seed, a non-negative whole number (default: from the clock)\n"
-    "  --options FILE  play by this 25-byte option file (default: the built-in options)\n"
-    "  --human-as C    the computer character, 1 to 8, that plays seat 1 (default: 1)\n"
-    "  --trace         print a line for every turn and for every deal's end\n"
-    "  -h, --help      show this help and exit\n"
-    "\n"
-    "Exit status: 0 done, 1 a rule check failed, 2 a bad argument or options file,\n"
-    "3 the report could not be written, 130 stopped by Ctrl-C (the report so far is printed).\n";
+  return "Usage: " TOMARUK_SIMULATE_SYNOPSIS
+         "\n"
+         "\n"
+         "Plays DEALS deals (1 to 2000000000) without a window, every seat played by a computer\n"
+         "character, checks the rules after every turn and prints a table per character, the use\n"
+         "of the rules and a summary line.\n"
+         "\n"
+         "  --seats N       seats in play, 2 to 8 (default: as the options say)\n"
+         "  --seed S        random seed, a non-negative whole number (default: from the clock)\n"
+         "  --options FILE  play by this 25-byte option file (default: the built-in options)\n"
+         "  --human-as C    the computer character, 1 to 8, that plays seat 1 (default: 1)\n"
+         "  --trace         print a line for every turn and for every deal's end\n"
+         "  -h, --help      show this help and exit\n"
+         "\n"
+         "Exit status: 0 done, 1 a rule check failed, 2 a bad argument or options file,\n"
+         "3 the report could not be written, 130 stopped by Ctrl-C (the report so far is printed).\n";
 }
 
 std::string ParseSimulationArgs(const std::vector<std::string>& args, SimulationConfig& cfg) {
@@ -234,7 +234,8 @@ SimulationResult Simulate(Game& g, long deals, std::ostream* trace, const std::f
       out << "deal " << deal << " end places";
       for (int s = 1; s <= n; ++s) out << ' ' << place[s];
       out << " points";
-      for (int s = 1; s <= n; ++s) out << ' ' << (g.Seat[s].DealPoints.empty() ? 0 : g.Seat[s].DealPoints.back());
+      for (int s = 1; s <= n; ++s)
+        out << ' ' << (g.Seat[s].DealPoints.empty() ? 0 : g.Seat[s].DealPoints.back());
       out << '\n';
     }
     r.deals = deal;

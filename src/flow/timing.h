@@ -28,6 +28,8 @@ constexpr int32_t kComputerPauseMs = 300;
 constexpr int32_t kHurryDivisor = 5;
 
 // The pause after a computer turn and before the table sweeps off: short when hurrying on.
-constexpr int32_t ComputerPauseMs(bool hurry) { return hurry ? kComputerPauseMs / kHurryDivisor : kComputerPauseMs; }
+constexpr int32_t ComputerPauseMs(bool hurry) {
+  return hurry ? kComputerPauseMs / kHurryDivisor : kComputerPauseMs;
+}
 
 }  // namespace tomaruk

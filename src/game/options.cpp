@@ -31,7 +31,7 @@ OptionRecord DecodeOptions(const uint8_t* bytes, std::size_t n) {
   o.SkipWhenOut = Flag(b[5]);
   // An empty or missing file leaves every effect on, as the dialog starts.
   const bool fresh = n == 0;
-  uint8_t* flags[] = {&o.Flag3, &o.Flag4, &o.Flag5, &o.Flag7, &o.Flag8, &o.Flag8F,
+  uint8_t* flags[] = {&o.Flag3, &o.Flag4,  &o.Flag5, &o.Flag7, &o.Flag8, &o.Flag8F,
                       &o.Flag9, &o.Flag10, &o.FlagJ, &o.FlagQ, &o.FlagM, &o.FlagR};
   for (int i = 0; i < 12; ++i) *flags[i] = fresh ? 255 : Flag(b[6 + i]);
   for (int s = 2; s <= 8; ++s) o.ComFor(s) = InRange(b[16 + s], 1, 8, def.ComFor(s));

@@ -98,7 +98,8 @@ void ApplyPlay(Game& g, const Selection& sel) {
     const int c = sel[k - 1];
     t.Cards[k] = static_cast<uint8_t>(c);
     g.CardPlace[c] = kOnTable;
-    t.X[k] = static_cast<int16_t>(std::nearbyint(std::cos(a) * 48 + kScreenWidth / 2 + dx + 16 + (k - (n + 1) / 2.0) * kFanStep));
+    t.X[k] = static_cast<int16_t>(
+        std::nearbyint(std::cos(a) * 48 + kScreenWidth / 2 + dx + 16 + (k - (n + 1) / 2.0) * kFanStep));
     t.Y[k] = static_cast<int16_t>(std::nearbyint(std::sin(a) * 36 + kScreenHeight / 2 + dy - 48));
   }
   for (int k = n + 1; k <= kMaxPlayCards; ++k) t.Cards[k] = 0;

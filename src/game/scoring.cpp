@@ -75,8 +75,10 @@ void EndOfDeal(Game& g) {
     first.texts.push_back({x, h2 - 69, SeatLabel(g, i), kWhite});
     first.texts.push_back({x, h2 - 39, SjisLeft(kStatus[seat.Status <= 4 ? seat.Status : 0], 6), kWhite});
     first.texts.push_back({x, h2 - 9, SjisLeft(std::to_string(seat.Kills) + "人斬", 5), kWhite});
-    first.texts.push_back({x, h2 + 21, SjisLeft(std::to_string(place[i]) + "位", 3), place[i] == 1 ? kYellow : kWhite});
-    first.texts.push_back({x, h2 + 51, "+" + SjisRight(" " + std::to_string(seat.DealPoints[static_cast<size_t>(d)]), 2),
+    first.texts.push_back(
+        {x, h2 + 21, SjisLeft(std::to_string(place[i]) + "位", 3), place[i] == 1 ? kYellow : kWhite});
+    first.texts.push_back({x, h2 + 51,
+                           "+" + SjisRight(" " + std::to_string(seat.DealPoints[static_cast<size_t>(d)]), 2),
                            kWhite});
   }
   g.View->ShowResultScreen(first);
@@ -95,7 +97,8 @@ void EndOfDeal(Game& g) {
     if (reached) g.GameOver = true;
     second.texts.push_back({x, h2 - 144, SeatLabel(g, i), reached ? kYellow : kWhite});
     for (int k = f; k <= d; ++k)
-      second.texts.push_back({x, h2 - 144 + (k - f + 1) * 30, Field3(seat.DealPoints[static_cast<size_t>(k)]), kWhite});
+      second.texts.push_back(
+          {x, h2 - 144 + (k - f + 1) * 30, Field3(seat.DealPoints[static_cast<size_t>(k)]), kWhite});
     second.texts.push_back({x, yTotal, Field3(seat.Score), kWhite});
   }
   second.hasLine = true;

@@ -108,9 +108,7 @@ struct Game {
   int RankOf(int code) const { return code >= 0 && code <= kCardCount ? CardInfo[code].Rank : 0; }
   int SuitOf(int code) const { return code >= 0 && code <= kCardCount ? CardInfo[code].Suit : 0; }
   // The card in a hand slot; 0 outside slots 1..kHandSlots-1.
-  int HandCard(int seat, int pos) const {
-    return pos >= 1 && pos < kHandSlots ? Seat[seat].Hand[pos] : 0;
-  }
+  int HandCard(int seat, int pos) const { return pos >= 1 && pos < kHandSlots ? Seat[seat].Hand[pos] : 0; }
 
  private:
   Presenter nullView;
@@ -119,14 +117,14 @@ struct Game {
 // Fills CardInfo by the table of codes (three of each suit for 3..9, A and 2;
 // two for J, Q, K; four red 10s; six jokers).
 void BuildCardTable(Game& g);
-inline bool IsBlack(const Game& g, int code) {
-  return g.SuitOf(code) == kSpades || g.SuitOf(code) == kClubs;
-}
+inline bool IsBlack(const Game& g, int code) { return g.SuitOf(code) == kSpades || g.SuitOf(code) == kClubs; }
 // Sorts slots 1..Options.InitialLine by code with empty slots last.
 void SortHand(Game& g, int seat);
 // The next seat in the direction of play (callers test Status themselves).
 int NextSeat(const Game& g, int s);
-inline bool IsOut(uint8_t status) { return status == kDroppedOut || status == kFinished || status == kFouled; }
+inline bool IsOut(uint8_t status) {
+  return status == kDroppedOut || status == kFinished || status == kFouled;
+}
 // The player is out of the deal and the options say to hurry on: the computer
 // turns and the table's sweep take a fifth of their pause.
 inline bool HurryOn(const Game& g) { return g.Options.FastWhenHumanOut() && IsOut(g.Seat[1].Status); }

@@ -58,7 +58,8 @@ std::string ConfigFolder() {
     const char* env = std::getenv("HOME");
     std::string home = env != nullptr && env[0] == '/' ? env : "";
     if (home.empty())
-      if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) home = pw->pw_dir;
+      if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr)
+        home = pw->pw_dir;
     if (home.empty() || home[0] != '/') home = "/";
     base = Join(home, ".config");
   }
@@ -80,7 +81,8 @@ bool SaveOptionFile(const Game& g, const std::string& path, std::string* why) {
   // Make each missing folder on the way down, for the player alone.
   const std::size_t last = path.rfind('/');
   struct stat st {};
-  const bool missing = last != std::string::npos && last > 0 && ::stat(path.substr(0, last).c_str(), &st) != 0;
+  const bool missing =
+      last != std::string::npos && last > 0 && ::stat(path.substr(0, last).c_str(), &st) != 0;
   for (std::size_t slash = path.find('/', 1); missing && slash != std::string::npos;
        slash = path.find('/', slash + 1)) {
     const std::string folder = path.substr(0, slash);

@@ -15,7 +15,8 @@ static void InitSheetResources() { Q_INIT_RESOURCE(assets); }
 
 namespace tomaruk {
 
-QString PickJapaneseFamily(const QStringList& japanese, const std::function<bool(const QString&)>& halfWidthCells) {
+QString PickJapaneseFamily(const QStringList& japanese,
+                           const std::function<bool(const QString&)>& halfWidthCells) {
   if (japanese.contains("IPAGothic")) return "IPAGothic";
   for (const QString& family : japanese)
     if (halfWidthCells(family)) return family;

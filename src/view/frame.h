@@ -115,6 +115,7 @@ QString TextFontFamily();
 QString JapaneseFontFamily();
 // The choice above among the given families; halfWidthCells tells whether a
 // family's Latin letters are all half of its pixel size wide.
-QString PickJapaneseFamily(const QStringList& japanese, const std::function<bool(const QString&)>& halfWidthCells);
+QString PickJapaneseFamily(const QStringList& japanese,
+                           const std::function<bool(const QString&)>& halfWidthCells);
 
 }  // namespace tomaruk

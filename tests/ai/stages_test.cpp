@@ -15,6 +15,7 @@ struct KeepRow {
 
 TEST(KeepBack, MarksBansAndRelief) {
   const char* stairs = "3334312";
+  // clang-format off
   const KeepRow rows[] = {
       {"three jokers keep the top one", "4s X X X", "3333312", "", {4}},
       {"at the hold threshold still", "4s X X X", "3333312", "line=7", {4}},
@@ -43,6 +44,7 @@ TEST(KeepBack, MarksBansAndRelief) {
       {"close to the limit: let go", "4s 9s 9h", "3333312", "M line=4", {}},
       {"a margin of 2 keeps them for D 3", "4s 9s 9h", "3333312", "M line=5", {2, 3}},
   };
+  // clang-format on
   for (const KeepRow& r : rows) {
     SCOPED_TRACE(r.name);
     Scenario s;

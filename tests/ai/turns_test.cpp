@@ -29,6 +29,7 @@ void Play(const TurnRow& r) {
 constexpr const char* kPlain = "3333312";  // character 1's levels
 
 TEST(ComputerTurn, RowsTheTracesDoNotReach) {
+  // clang-format off
   const TurnRow rows[] = {
       // Four 10s, 8s, answers to a joker and the swap
       {"100 the four 10s lead", "4c 6d 9s Th Th Td Td", "", kPlain, "10", 100, {4, 5, 6, 7}},
@@ -135,6 +136,7 @@ TEST(ComputerTurn, RowsTheTracesDoNotReach) {
       {"2542 in revolution", "5s 9h X", "6s 6h", kPlain, "rev line=4", 2542, {1, 3}},
       {"not against a stair", "3s Kh X X X", "4d 5d 6d 7d", kPlain, "line=6 key=4", 0, {}, 4},
   };
+  // clang-format on
   for (const TurnRow& r : rows) Play(r);
 }
 

@@ -20,7 +20,12 @@ constexpr long kGoldenDeals = 25;
 
 // The trace is <name>.trace and the option record <name>.dat; seats 0 plays as the record says, and
 // without an option file the built-in defaults are played.
-struct GoldenCase { std::string name; int seats; bool optionFile; uint64_t seed; };
+struct GoldenCase {
+  std::string name;
+  int seats;
+  bool optionFile;
+  uint64_t seed;
+};
 
 std::string GoldenPath(const std::string& file) { return std::string(TOMARUK_GOLDEN_DIR) + "/" + file; }
 
@@ -45,8 +50,8 @@ std::string FirstDifference(const std::string& want, const std::string& got) {
   for (bool moreA = true, moreB = true; moreA || moreB; context += "    " + x + "\n") {
     moreA = static_cast<bool>(std::getline(a, x)), moreB = static_cast<bool>(std::getline(b, y));
     if (moreA != moreB || x != y)
-      return context.substr(context.size() > 400 ? context.size() - 400 : 0) + "  - " + (moreA ? x : "(end)") +
-             "\n  + " + (moreB ? y : "(end)") + "\n";
+      return context.substr(context.size() > 400 ? context.size() - 400 : 0) + "  - " +
+             (moreA ? x : "(end)") + "\n  + " + (moreB ? y : "(end)") + "\n";
   }
   return "";
 }
@@ -55,9 +60,9 @@ TEST(GoldenTraces, ReplayTurnByTurn) {
   std::vector<GoldenCase> cases;
   for (int seats = 2; seats <= 8; ++seats)
     cases.push_back({"default-" + std::to_string(seats) + "-seats", seats, false, 1000u + seats});
-  for (const char* name : {"limit7-no-effects", "limit7-stair5-random", "limit9-half-effects",
-                           "limit13-parity-and-bans", "limit15-stair5-random", "limit15-stair6-duel",
-                           "stair6-random-skip"})
+  for (const char* name :
+       {"limit7-no-effects", "limit7-stair5-random", "limit9-half-effects", "limit13-parity-and-bans",
+        "limit15-stair5-random", "limit15-stair6-duel", "stair6-random-skip"})
     cases.push_back({name, 0, true, 2024});
   const bool write = std::getenv("TOMARUK_WRITE_GOLDEN") != nullptr;
   for (const GoldenCase& c : cases) {
