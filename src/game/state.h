@@ -57,7 +57,7 @@ struct SeatRecord {
   int CardCount = 0;
   std::array<uint8_t, kHandSlots> Hand{};  // 1..CardCount, sorted by code
   uint8_t Character = 0;
-  std::array<bool, kHandSlots> Selected{};
+  std::array<bool, kHandSlots> Selected{};  // the player's cards picked by clicking
   int Kills = 0;
   std::vector<int> DealPoints;  // 0..DealCount
   int Score = 0;
