@@ -166,9 +166,9 @@ static void ComputerTurnOverRealPositions(benchmark::State& state) {
     CopyState(*p.g, work);
     LoadMemory(p, ai);
     const auto t0 = std::chrono::steady_clock::now();
-    ai.ComputerTurn();
+    const Decision decision = ai.ComputerTurn();
     const auto t1 = std::chrono::steady_clock::now();
-    benchmark::DoNotOptimize(work.Seat[work.Turn].Selected);
+    benchmark::DoNotOptimize(decision);
     const double s = std::chrono::duration<double>(t1 - t0).count();
     state.SetIterationTime(s);
     if (times.size() < times.capacity()) times.push_back(s);

@@ -1,5 +1,8 @@
 #include "flow/flow.h"
 
+#include <optional>
+#include <utility>
+
 #include "flow/timing.h"
 #include "game/deal.h"
 #include "game/rules.h"
@@ -79,8 +82,8 @@ void GameFlow::RunForever() {
   }
 }
 
-// The human's choice: fills sel (empty = pass).
-Selection GameFlow::HumanInput() {
+// The human's choice (no cards = pass).
+Play GameFlow::HumanInput() {
   Host& host = pacer.host();
   SeatRecord& me = g.Seat[1];
   me.Selected.fill(false);
@@ -114,12 +117,7 @@ Selection GameFlow::HumanInput() {
         g.View->DrawPlayerHand(0);
       }
       if (onPlay && count > 0) {
-        Selection sel = SelectedCards(g, 1);
-        int key = 255;
-        if (ValidatePlay(g, sel, key)) {
-          if (key != 255) g.Table.StairKey = key;
-          return sel;
-        }
+        if (std::optional<Play> play = ValidatePlay(g, SelectedCards(g, 1))) return *play;
         // An illegal play is simply taken back.
         me.Selected.fill(false);
         count = 0;
@@ -143,7 +141,8 @@ void GameFlow::PlayTurn() {
   lastTurn.seat = g.Turn;
   lastTurn.acted = false;
   lastTurn.computer = false;
-  lastTurn.play.clear();
+  lastTurn.play.cards.clear();
+  lastTurn.play.stairKey = kNoStair;
   lastTurn.refused.clear();
   lastTurn.code = 0;
   if (IsOut(seat.Status)) {
@@ -153,41 +152,38 @@ void GameFlow::PlayTurn() {
   lastTurn.acted = true;
   lastTurn.mayPass = PassAllowed(g);
   g.View->RenderTable(0, true, true);
-  Selection sel;
+  Play play;
   const bool computer = g.Turn != 1 || humanIsComputer;
   if (seat.Status == kSkipped) {
     // A skipped seat draws instead of playing.
   } else if (!computer) {
-    sel = HumanInput();
+    play = HumanInput();
   } else {
-    // The stair search sets the table's stair key for its own play.
-    const TableRecord tableBefore = g.Table;
-    ai.ComputerTurn();
-    sel = SelectedCards(g, g.Turn);
+    Decision decision = ai.ComputerTurn();
     lastTurn.computer = true;
-    lastTurn.code = ai.DecisionCode;
+    lastTurn.code = decision.code;
     // Computer plays skip validation, so a play the rules would refuse
-    // becomes a pass instead of breaking the table, and the table stays as it was.
-    if (!sel.empty() && !ComputerPlayIsLegal(g, sel)) {
+    // becomes a pass instead of breaking the table, which stays as it was.
+    if (decision.play.cards.empty() || ComputerPlayIsLegal(g, decision.play)) {
+      play = std::move(decision.play);
+    } else {
       ++stats.illegalComputerPlays;
-      ++stats.illegalByCode[ai.DecisionCode];
-      lastTurn.refused = sel;
-      sel.clear();
-      g.Table = tableBefore;
+      ++stats.illegalByCode[decision.code];
+      lastTurn.refused = std::move(decision.play.cards);
     }
   }
-  lastTurn.play = sel;
+  lastTurn.play = play;
   if (seat.Status == kSkipped || computer) {
     pacer.Wait(ComputerPauseMs(HurryOn(g)));
   }
-  if (sel.empty()) {
+  if (play.cards.empty()) {
     seat.Selected.fill(false);
     DrawFromStock(g, g.Turn, false);
     SortHand(g, g.Turn);
     CheckHandLimit(g);
     g.Turn = NextSeat(g, g.Turn);
   } else {
-    ApplyPlay(g, sel);
+    ApplyPlay(g, play);
   }
   g.DealStart = false;
 }

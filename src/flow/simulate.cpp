@@ -191,13 +191,13 @@ SimulationResult Simulate(Game& g, long deals, std::ostream* trace, const std::f
     }
     const TurnRecord& t = flow.lastTurn;
     if (t.computer && t.code != 0) ++r.codes[t.code];
-    if (t.computer && t.acted && t.play.empty() && !t.mayPass) ++r.freeLeadPasses;
+    if (t.computer && t.acted && t.play.cards.empty() && !t.mayPass) ++r.freeLeadPasses;
     if (trace == nullptr || !t.acted) return;
     std::ostream& out = *trace;
     out << "T " << r.turns << " seat " << t.seat;
-    if (!t.play.empty()) {
+    if (!t.play.cards.empty()) {
       out << " play ";
-      AppendCards(out, t.play);
+      AppendCards(out, t.play.cards);
       out << " code " << t.code;
     } else {
       out << " pass";

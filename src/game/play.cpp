@@ -62,7 +62,8 @@ void FinishSeat(Game& g, const PlayFlags& f, bool hadJoker) {
 
 }  // namespace
 
-void ApplyPlay(Game& g, const Selection& sel) {
+void ApplyPlay(Game& g, const Play& play) {
+  const Selection& sel = play.cards;
   const int n = std::min<int>(static_cast<int>(sel.size()), kMaxPlayCards);
   if (n == 0) return;
   TableRecord& t = g.Table;
@@ -105,9 +106,13 @@ void ApplyPlay(Game& g, const Selection& sel) {
   for (int k = n + 1; k <= kMaxPlayCards; ++k) t.Cards[k] = 0;
   t.Count = n;
   if (suitFollowed) t.SuitLock = true;
+  // A stair lies on the table under its key. Any other play keeps the table's
+  // key: a set only answers a set or leads on an empty table, and a computer's
+  // play over a stair is taken as one.
+  if (play.stairKey != kNoStair) t.StairKey = play.stairKey;
   // Effect flags.
   PlayFlags f;
-  if (t.StairKey == 255) {
+  if (t.StairKey == kNoStair) {
     FlagByRank(f, g.RankOf(sel[0]), true);
   } else {
     const int s = t.StairKey;
@@ -116,11 +121,12 @@ void ApplyPlay(Game& g, const Selection& sel) {
   }
   bool hadJoker = false;
   for (int k = 0; k < n; ++k) hadJoker = hadJoker || IsJoker(sel[k]);
-  // The played cards leave the hand.
+  // The played cards leave the hand: those of its cards that now lie on the
+  // table. Nothing stays picked.
   SeatRecord& seat = g.Seat[g.Turn];
   const int slots = std::min<int>(std::max<int>(g.Options.InitialLine, seat.CardCount), kHandSlots - 1);
   for (int i = 1; i <= slots; ++i) {
-    if (seat.Selected[i] && seat.Hand[i] != 0) {
+    if (seat.Hand[i] != 0 && g.CardPlace[seat.Hand[i]] == kOnTable) {
       seat.Hand[i] = 0;
       --seat.CardCount;
     }

@@ -39,6 +39,9 @@ struct CardInfoEntry {
   uint8_t Rank = 0;  // kRank3 .. kRank2, kRankJoker; 0 no card
 };
 
+// The stair key of a table that holds no stair.
+constexpr int kNoStair = 255;
+
 struct TableRecord {
   std::array<uint8_t, 17> Cards{};  // 1..15 used
   std::array<int16_t, 17> X{};
@@ -46,7 +49,7 @@ struct TableRecord {
   int Count = 0;
   bool SuitLock = false;
   bool ParityLock = false;
-  int StairKey = 255;  // 255 = no stair on the table
+  int StairKey = kNoStair;  // the key of the stair on the table
 };
 
 struct SeatRecord {
@@ -54,7 +57,7 @@ struct SeatRecord {
   int CardCount = 0;
   std::array<uint8_t, kHandSlots> Hand{};  // 1..CardCount, sorted by code
   uint8_t Character = 0;
-  std::array<bool, kHandSlots> Selected{};
+  std::array<bool, kHandSlots> Selected{};  // the player's cards picked by clicking
   int Kills = 0;
   std::vector<int> DealPoints;  // 0..DealCount
   int Score = 0;

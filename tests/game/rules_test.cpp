@@ -52,21 +52,21 @@ TEST(ValidatePlay, SetsStairsTheTableAndPassing) {
       const std::string effects = Has(r.state, "no3") ? "4 " : Has(r.state, "no4") ? "3 " : "3 4 ";
       s.Set("", r.table, "3333312", effects + r.state);
       s.g.Options.MinStair = Has(r.state, "min5") ? 5 : 4;
-      Selection sel = s.Sel(cards);
-      int key = 0;
-      const bool valid = ValidatePlay(s.g, sel, key);
-      const std::string got = valid ? (key == 255 ? "+" : std::to_string(key)) : "-";
+      // A computer's play carries the key of "key="; an empty table holds none.
+      const Play computer{s.Sel(cards), s.g.Table.StairKey};
+      if (!*r.table) s.g.Table.StairKey = kNoStair;
+      const std::optional<Play> play = ValidatePlay(s.g, s.Sel(cards));
+      const std::string got = !play ? "-" : play->stairKey == kNoStair ? "+" : std::to_string(play->stairKey);
       // "c": a play only a computer player may lay, never the human.
       EXPECT_EQ(got, want[0] == 'c' ? "-" : want.substr(0, want.find(' ')));
-      EXPECT_EQ(ComputerPlayIsLegal(s.g, s.Sel(cards)), want[0] != '-');
+      EXPECT_EQ(ComputerPlayIsLegal(s.g, computer), want[0] != '-');
     }
   }
   // A wrapping stair goes on the table in its own order.
   Scenario s;
-  Selection wrap = s.Sel("3d 4d Ad 2d");
-  int key = 0;
-  ASSERT_TRUE(ValidatePlay(s.g, wrap, key));
-  EXPECT_EQ(std::vector<int>(wrap.begin(), wrap.end()), s.Codes("Ad 2d 3d 4d"));
+  const std::optional<Play> wrap = ValidatePlay(s.g, s.Sel("3d 4d Ad 2d"));
+  ASSERT_TRUE(wrap);
+  EXPECT_EQ(std::vector<int>(wrap->cards.begin(), wrap->cards.end()), s.Codes("Ad 2d 3d 4d"));
   // "パス" is refused only to a seat that leads freely; the first turn must beat the opening cards or pass.
   EXPECT_FALSE(PassAllowed(s.g));
   s.g.DealStart = true;
@@ -106,7 +106,7 @@ std::string State(const Game& g) {
 // as Scenario::Set; `key` is a stair's.
 struct PlayRow {
   const char *name, *words, *hand, *table, *play, *state;
-  int key = 255;
+  int key = kNoStair;
   std::function<void(Scenario&)> more = nullptr;
 };
 
@@ -155,12 +155,7 @@ TEST(ApplyPlay, EffectsFinishesFoulsAndDropOuts) {
     if (r.more) r.more(s);
     s.g.SeatsInPlay = 0;
     for (int i = 1; i <= s.g.Options.SeatCount; ++i) s.g.SeatsInPlay += !IsOut(s.g.Seat[i].Status);
-    std::vector<int> codes = s.Codes(r.play, s.g.Turn);
-    std::sort(codes.begin(), codes.end());
-    for (int i = 1; i <= s.g.Seat[2].CardCount; ++i)
-      s.g.Seat[2].Selected[i] = std::count(codes.begin(), codes.end(), s.g.Seat[2].Hand[i]) > 0;
-    s.g.Table.StairKey = r.key;
-    ApplyPlay(s.g, Selection(codes.begin(), codes.end()));
+    ApplyPlay(s.g, {s.Sel(r.play, s.g.Turn), r.key});
     EXPECT_EQ(State(s.g), r.state);
     EXPECT_EQ(CheckConservation(s.g), "");
   }
@@ -170,9 +165,8 @@ TEST(ApplyPlay, CardsLieOnTheSeatsSideMovedByTwoDraws) {
   Scenario s;
   s.Set("5s 5h 9c", "4s 4h", "3333312", "");
   s.g.Table.X[1] = 7, s.g.Table.Y[1] = 9;
-  s.g.Seat[2].Selected[1] = s.g.Seat[2].Selected[2] = true;
   s.g.Rng.Script({0.5, 0.9999});
-  ApplyPlay(s.g, s.Sel("5s 5h", 2));
+  ApplyPlay(s.g, {s.Sel("5s 5h", 2)});
   EXPECT_EQ(std::vector<int>({s.g.Table.X[1], s.g.Table.X[2], s.g.Table.Y[1], s.g.TrickX[1], s.g.TrickY[1]}),
             std::vector<int>({248, 264, 197, 7, 9}));
 }
