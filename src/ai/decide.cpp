@@ -193,6 +193,7 @@ void ComputerPlayer::SwapInJoker() {
   // The joker takes that card's place in the hand, which stays unsorted until
   // the play is laid, and leads alone.
   if (!SwapJokerFromStock(g, g.Turn, i)) return;
+  Index.Build(g, g.Turn);
   Select(i);
   Decide(490);
   DealMemory[g.Turn] = true;

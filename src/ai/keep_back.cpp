@@ -72,14 +72,11 @@ void ComputerPlayer::MarkKeptCards() {
       const int s = Suit(i);
       bool found = false;
       do {
-        found = false;
-        for (int p = i; p <= cc; ++p) {
-          if (Rank(p) == r && Suit(p) == s) {
-            work[p] = true;
-            ++count;
-            found = true;
-            break;
-          }
+        const int p = Index.FindFrom(i, s, r);
+        found = p != 0;
+        if (found) {
+          work[p] = true;
+          ++count;
         }
         ++r;
       } while (r - first <= minStair || found);
@@ -91,10 +88,7 @@ void ComputerPlayer::MarkKeptCards() {
   }
 
   // Jokers: the top one is kept once there are enough of them.
-  int jokers = 0;
-  for (int i = 1; i <= cc; ++i)
-    if (IsJoker(Hand(i))) ++jokers;
-  if (jokers >= (TraitD > 3 ? 2 : 3)) Kept[cc] = true;
+  if (Index.Jokers >= (TraitD > 3 ? 2 : 3)) Kept[cc] = true;
 
   // Under the even/odd lock: jokers, the odd faces below the ace, and 2s.
   if (Rule4 && g.Table.ParityLock) {
