@@ -53,7 +53,7 @@ bool ParseInRange(const std::string& text, long lo, long hi, long& v) {
   return true;
 }
 
-void AppendCards(std::ostream& out, const std::vector<uint8_t>& cards) {
+void AppendCards(std::ostream& out, const Selection& cards) {
   for (std::size_t i = 0; i < cards.size(); ++i) {
     if (i > 0) out << ',';
     out << static_cast<int>(cards[i]);
