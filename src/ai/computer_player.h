@@ -90,8 +90,8 @@ class ComputerPlayer {
   // A list of hand positions the lead and answer rules keep while they work
   // (1..15).
   std::array<int, kHandSlots> PairMemo{};
-  // Where each kind of card lies in the hand (hand_index.h), for the stages
-  // that look for particular cards.
+  // The hand's ranks and suits and where each kind of card lies in it
+  // (hand_index.h), read by every stage.
   HandIndex Index;
 
   // --- Keep-back marks and the group test (keep_back.cpp) ---
@@ -198,8 +198,8 @@ class ComputerPlayer {
   // card (code 0, rank 0, suit 0).
   int CC() const { return g.Seat[g.Turn].CardCount; }
   int Hand(int p) const { return g.HandCard(g.Turn, p); }
-  int Rank(int p) const { return g.RankOf(Hand(p)); }
-  int Suit(int p) const { return g.SuitOf(Hand(p)); }
+  int Rank(int p) const { return Index.RankAt(p); }
+  int Suit(int p) const { return Index.SuitAt(p); }
   bool IsKept(int p) const { return p >= 1 && p < kHandSlots && Kept[p]; }
   void Select(int p) {
     if (p >= 1 && p < kHandSlots) Chosen[p] = true;

@@ -1,5 +1,6 @@
 #pragma once
 // The hand index: where each kind of card lies in the deciding seat's hand.
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -9,25 +10,36 @@
 
 namespace tomaruk {
 
-// For every suit and rank, the hand positions holding such a card (the deck has up to three
-// of each), and the jokers held. The stages of a computer turn that look for particular cards
-// (the stair search, the stairs in the making among the keep-back marks) ask it instead of
-// walking the hand for every card they want. It is taken from the hand as the turn begins and
-// again after the joker swap, the one change to the hand during a turn.
+// The rank and suit of every hand position and, for every suit and rank, the positions holding
+// such a card (the deck has up to three of each), and the jokers held. The stages of a computer
+// turn read the hand through it: the ranks and suits without looking each card up again, and the
+// stages that look for particular cards (the stair search, the stairs in the making among the
+// keep-back marks) without walking the hand for every card they want. It is taken from the hand
+// as the turn begins and again after the joker swap, the one change to the hand during a turn.
 class HandIndex {
  public:
   void Build(const Game& g, int seat) {
-    positions_ = {};
-    Jokers = 0;
+    // Forget the last hand: only its own kinds of card were marked.
+    for (int p = 1; p <= count_; ++p) positions_[suits_[p]][ranks_[p]] = 0;
     const SeatRecord& rec = g.Seat[seat];
-    for (int p = 1; p <= rec.CardCount && p < kHandSlots; ++p) {
+    count_ = std::clamp(rec.CardCount, 0, kHandSlots - 1);
+    Jokers = 0;
+    for (int p = 1; p < kHandSlots; ++p) {
       const int code = rec.Hand[p];
-      positions_[g.SuitOf(code)][g.RankOf(code)] |= uint32_t{1} << p;
+      const CardInfoEntry& card = g.CardInfo[code <= kCardCount ? code : 0];
+      ranks_[p] = card.Rank;
+      suits_[p] = card.Suit;
+      if (p > count_) continue;
+      positions_[card.Suit][card.Rank] |= uint32_t{1} << p;
       if (IsJoker(code)) ++Jokers;
     }
   }
-  // The first position from `from` on holding a card of the suit and rank (a joker is rank
-  // kRankJoker of no suit); 0 when there is none.
+  // The rank and suit of the card at a hand position; 0 for an empty slot or a position outside
+  // the hand's slots.
+  int RankAt(int p) const { return p >= 1 && p < kHandSlots ? ranks_[p] : 0; }
+  int SuitAt(int p) const { return p >= 1 && p < kHandSlots ? suits_[p] : 0; }
+  // The first position from `from` on, up to the hand's count, holding a card of the suit and
+  // rank (a joker is rank kRankJoker of no suit); 0 when there is none.
   int FindFrom(int from, int suit, int rank) const {
     if (suit < kNoSuit || suit > kClubs || rank < 0 || rank > kRankJoker || from >= kHandSlots) return 0;
     if (from < 1) from = 1;
@@ -35,10 +47,19 @@ class HandIndex {
     return held == 0 ? 0 : std::countr_zero(held);
   }
   bool Holds(int suit, int rank) const { return FindFrom(1, suit, rank) != 0; }
+  // Whether the hand holds a card of the rank, of any suit.
+  bool HoldsRank(int rank) const {
+    for (int suit = kNoSuit; suit <= kClubs; ++suit)
+      if (Holds(suit, rank)) return true;
+    return false;
+  }
 
   int Jokers = 0;
 
  private:
+  int count_ = 0;  // the hand's count when the index was taken
+  std::array<uint8_t, kHandSlots> ranks_{};
+  std::array<uint8_t, kHandSlots> suits_{};
   // positions_[suit][rank]: bit p set when hand position p holds such a card.
   std::array<std::array<uint32_t, kRankJoker + 1>, kClubs + 1> positions_{};
 };

@@ -117,26 +117,21 @@ void ComputerPlayer::MarkFinishBlockers() {
   NoFinishBlocker = false;
   if (!RuleM) return;
   const int cc = CC();
+  // The ranks no seat may finish on: the strongest (2s, or 3s under a revolution), jokers, 8s, 9s.
   const int strongest = g.Revolution > 0 ? kRank2 : kRank3;
-  const auto blocker = [&](int r) { return r == strongest || r == kRankJoker || r == kRank8 || r == kRank9; };
-  int first = 0, last = 0;
-  for (int i = 1; i <= cc; ++i)
-    if (blocker(Rank(i))) {
-      first = Rank(i);
-      break;
+  int banned = 0, rank = 0;
+  for (const int r : {strongest, kRankJoker, kRank8, kRank9})
+    if (Index.HoldsRank(r)) {
+      ++banned;
+      rank = r;
     }
-  for (int i = cc; i >= 1; --i)
-    if (blocker(Rank(i))) {
-      last = Rank(i);
-      break;
-    }
-  if (first != last) return;
-  if (first == 0) {
+  if (banned > 1) return;
+  if (banned == 0) {
     NoFinishBlocker = true;
     return;
   }
   // One banned rank only: hold all of it back, nothing else.
-  for (int i = 1; i <= cc; ++i) Kept[i] = Rank(i) == first;
+  for (int i = 1; i <= cc; ++i) Kept[i] = Rank(i) == rank;
 }
 
 void ComputerPlayer::RelaxKeptCards() {

@@ -46,6 +46,7 @@ void ComputerPlayer::PrepareTurnTraits() {
   const SeatRecord& rec = g.Seat[g.Turn];
   const int n = g.Options.SeatCount;
 
+  Index.Build(g, g.Turn);
   NextSeat = NextSeatAfter(g.Turn);
   OrderSign = g.TempRevolution * g.Revolution;
   TraitFactor = static_cast<float>(Draw() * 1.6 + 0.6);
@@ -70,7 +71,8 @@ void ComputerPlayer::PrepareTurnTraits() {
     const int k = static_cast<int>(std::floor(2.5 - HoldMargin / 2.0));
     TraitC = TraitC > k ? TraitC - k : 1;
   }
-  TraitC = static_cast<int>(std::floor(TraitC * 5 / 7.0));
+  // TraitC is at least 1 here, so the division rounds down.
+  TraitC = TraitC * 5 / 7;
   if (TraitC > 5) TraitC = 5;
 
   PlayersLeft = 0;
@@ -101,7 +103,6 @@ void ComputerPlayer::PrepareTurnTraits() {
   for (int seat = 1; seat <= n; ++seat)
     if (g.Seat[seat].Status == kSkipped) AnySkipped = true;
 
-  Index.Build(g, g.Turn);
   DistinctRanks = 1;
   for (int i = 1; i <= rec.CardCount - 1; ++i)
     if (Rank(i) != Rank(i + 1)) ++DistinctRanks;
