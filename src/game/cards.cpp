@@ -32,14 +32,20 @@ void BuildCardTable(Game& g) {
 void SortHand(Game& g, int seat) {
   auto& hand = g.Seat[seat].Hand;
   const int n = std::min<int>(g.Options.InitialLine, kHandSlots - 1);
-  // An insertion sort: a hand is sorted after every change but the last, so a drawn card moves
-  // down to its place and the gaps a play leaves move up past the cards after them. Every code
-  // is a card of its own, so no two cards compare equal.
-  const auto key = [](uint8_t code) { return code == 0 ? 256 : code; };  // empty slots last
-  for (int i = 2; i <= n; ++i) {
+  // A hand is sorted after every change but the last. The gaps a play leaves close up, the
+  // cards keeping their order...
+  int count = 0;
+  for (int i = 1; i <= n; ++i) {
+    const uint8_t card = hand[i];
+    hand[count + 1] = card;
+    count += card != 0;
+  }
+  for (int i = count + 1; i <= n; ++i) hand[i] = 0;
+  // ... and a card out of its place (one drawn, or swapped in) moves down to it.
+  for (int i = 2; i <= count; ++i) {
     const uint8_t card = hand[i];
     int j = i;
-    for (; j > 1 && key(hand[j - 1]) > key(card); --j) hand[j] = hand[j - 1];
+    for (; j > 1 && hand[j - 1] > card; --j) hand[j] = hand[j - 1];
     hand[j] = card;
   }
 }
