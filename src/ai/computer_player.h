@@ -235,6 +235,8 @@ class ComputerPlayer {
     DecisionCode = code;
   }
   double Draw() { return g.Rng.Next(); }
+  // The whole part of a draw times scale: floor(draw x scale), a draw never being negative.
+  int DrawWhole(double scale) { return static_cast<int>(Draw() * scale); }
 
   Game& g;
 };
