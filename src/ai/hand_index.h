@@ -19,23 +19,26 @@ namespace tomaruk {
 class HandIndex {
  public:
   void Build(const Game& g, int seat) {
-    // Forget the last hand: only its own kinds of card were marked.
-    for (int p = 1; p <= count_; ++p) positions_[suits_[p]][ranks_[p]] = 0;
+    // Forget the last hand: only its own cards were marked.
+    for (int p = 1; p <= count_; ++p) {
+      positions_[suits_[p]][ranks_[p]] = 0;
+      ranks_[p] = suits_[p] = 0;
+    }
+    suitCounts_ = {};
     const SeatRecord& rec = g.Seat[seat];
     count_ = std::clamp(rec.CardCount, 0, kHandSlots - 1);
     Jokers = 0;
-    for (int p = 1; p < kHandSlots; ++p) {
+    for (int p = 1; p <= count_; ++p) {
       const int code = rec.Hand[p];
       const CardInfoEntry& card = g.CardInfo[code <= kCardCount ? code : 0];
       ranks_[p] = card.Rank;
       suits_[p] = card.Suit;
-      if (p > count_) continue;
       positions_[card.Suit][card.Rank] |= uint32_t{1} << p;
+      ++suitCounts_[card.Suit];
       if (IsJoker(code)) ++Jokers;
     }
   }
-  // The rank and suit of the card at a hand position; 0 for an empty slot or a position outside
-  // the hand's slots.
+  // The rank and suit of the card at a hand position; 0 for a position outside the hand.
   int RankAt(int p) const { return p >= 1 && p < kHandSlots ? ranks_[p] : 0; }
   int SuitAt(int p) const { return p >= 1 && p < kHandSlots ? suits_[p] : 0; }
   // The first position from `from` on, up to the hand's count, holding a card of the suit and
@@ -47,6 +50,8 @@ class HandIndex {
     return held == 0 ? 0 : std::countr_zero(held);
   }
   bool Holds(int suit, int rank) const { return FindFrom(1, suit, rank) != 0; }
+  // The cards of the suit the hand holds.
+  int CountOf(int suit) const { return suitCounts_[suit]; }
   // Whether the hand holds a card of the rank, of any suit.
   bool HoldsRank(int rank) const {
     for (int suit = kNoSuit; suit <= kClubs; ++suit)
@@ -58,6 +63,7 @@ class HandIndex {
 
  private:
   int count_ = 0;  // the hand's count when the index was taken
+  std::array<int, kClubs + 1> suitCounts_{};
   std::array<uint8_t, kHandSlots> ranks_{};
   std::array<uint8_t, kHandSlots> suits_{};
   // positions_[suit][rank]: bit p set when hand position p holds such a card.
