@@ -178,7 +178,7 @@ void GameFlow::PlayTurn() {
   }
   lastTurn.play = sel;
   if (seat.Status == kSkipped || computer) {
-    pacer.Wait(ComputerPauseMs(HurryOn(g)));
+    pacer.ComputerPause(HurryOn(g));
   }
   if (sel.empty()) {
     seat.Selected.fill(false);
