@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -24,16 +25,21 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "ai/computer_player.h"
+#include "flow/flow.h"
 #include "game/options.h"
+#include "settings/extras.h"
 #include "settings/frm_main.h"
 #include "settings/frm_option.h"
 #include "settings/help_window.h"
 #include "settings/paths.h"
 #include "settings/qt_host.h"
+#include "support/fake_host.h"
 #include "support/temp_dir.h"
 #include "view/frame.h"
+#include "view/table_view.h"
 
 // Exported by QtGui for synchronous test input.
 void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global, Qt::MouseButtons state,
@@ -124,8 +130,10 @@ QString Caption(QWidget* w) {
 
 TEST(OptionDialog, Layout) {
   Loaded l;
-  FrmOption d(l.g, l.path, nullptr);
-  EXPECT_EQ(std::tuple(d.windowTitle(), d.size()), std::tuple("オプション", QSize(526, 438)));
+  // At scale 2 every place and size doubles, and the font with them.
+  FrmOption d(l.g, l.path, nullptr), big(l.g, l.path, nullptr, nullptr, 2);
+  EXPECT_EQ(std::tuple(d.windowTitle(), d.size(), big.size(), big.font().pixelSize()),
+            std::tuple("オプション", QSize(526, 438), QSize(1052, 876), 24));
   EXPECT_FALSE(d.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
   QStringList names;
   for (int c = 1; c <= 8; ++c) names << QString::fromStdString(l.g.Characters[c].Name);
@@ -167,8 +175,9 @@ TEST(OptionDialog, Layout) {
   for (const auto& [name, parent, at, caption] : rows) {
     auto* w = d.findChild<QWidget*>(name);
     ASSERT_NE(w, nullptr) << name.toStdString();
-    EXPECT_EQ(std::tuple(w->parentWidget()->objectName(), w->geometry(), Caption(w)),
-              std::tuple(parent, at, caption));
+    EXPECT_EQ(std::tuple(w->parentWidget()->objectName(), w->geometry(), Caption(w),
+                         big.findChild<QWidget*>(name)->geometry()),
+              std::tuple(parent, at, caption, QRect(at.topLeft() * 2, at.size() * 2)));
   }
   // Tab order: the buttons, the effects with 8F after Q, stair, limit, the player frame, score, the hurry.
   QStringList chain;
@@ -302,6 +311,83 @@ TEST(MainWindow, ClientAreaMenuMouseKeysAndClosing) {
   EXPECT_THROW(otherHost.PumpMessages(), QuitRequested);
 }
 
+// Plays seat 1 of a seeded deal as tools/frame_hashes does: it leads its first card, plays what it
+// chose, passes otherwise and clicks through the screens, pressing for 15 ms of every 100.
+struct ScriptedPlayer : FakeHost {
+  explicit ScriptedPlayer(const Game& game) : g(&game) {}
+  const Game* g;
+  bool LeftButtonState() override { return now % 100 >= 60 && now % 100 < 75; }
+  Point Cursor() override {
+    const SeatRecord& me = g->Seat[1];
+    if (g->Turn != 1 || me.Status != kPlaying) return {300, 200};
+    if (std::count(me.Selected.begin() + 1, me.Selected.begin() + 1 + me.CardCount, true)) return {480, 420};
+    return {g->Table.Count ? 480 : kScreenWidth / 2 - (g->Options.InitialLine + 3) * 8 + 4,
+            g->Table.Count ? 456 : 420};
+  }
+};
+
+// With no extra a seeded deal shows in the window the very frames, at the very times, it always
+// has: the digest is that of the lines `frame_hashes 7` printed before the extras. At scale 2 on
+// the 192 DPI screen the frame is 1152 x 960 real pixels, each frame pixel a 2 x 2 block; a click
+// anywhere in a block reads as its pixel.
+TEST(MainWindow, FramesAsEverWithNoExtraAndTwoByTwoBlocksAtScaleTwo) {
+  Loaded l;
+  PrepareGame(l.g, OptionRecord{}, 7);
+  ScriptedPlayer host(l.g);
+  Pacer pacer(host);
+  FrmMain w, big(2);
+  Frame frame;
+  frame.InitSurfaces();
+  frame.presentChangesOnly = true;
+  const auto md5 = [](QByteArrayView bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
+  };
+  QByteArray lines;  // "time md5" of each frame shown
+  frame.presentHook = [&](const QImage& picture) {
+    w.frame()->ShowFrame(picture);
+    const QImage shown = w.frame()->grab().toImage().convertToFormat(picture.format());
+    lines += QByteArray::number(host.now) + ' ' + md5({shown.constBits(), shown.sizeInBytes()}) + '\n';
+  };
+  TableView view(l.g, pacer, frame);
+  l.g.View = &view;
+  GameFlow(l.g, pacer).TitleScreen();
+  GameFlow(l.g, pacer).PlayDeal();
+  EXPECT_EQ(md5(lines), "9cd0f1e46d8984eef5c6b3ded9d4ee18");
+  big.show();
+  big.frame()->ShowFrame(w.frame()->Shown());
+  const QImage shown = big.frame()->grab().toImage(), picture = w.frame()->Shown();
+  int unlike = 0;
+  for (int y = 0; y < 960; ++y)
+    for (int x = 0; x < 1152; ++x) unlike += shown.pixel(x, y) != picture.pixel(x / 2, y / 2);
+  QtHost bigHost(big);
+  Click(big.windowHandle(), big.frame()->mapTo(&big, QPoint(1151, 959)));
+  // clang-format off
+  EXPECT_EQ(std::tuple(shown.size(), big.frame()->devicePixelRatio(), unlike, bigHost.LeftButtonState(), bigHost.Cursor().x, bigHost.Cursor().y),
+            std::tuple(QSize(1152, 960), 1.0, 0, true, 575, 479));
+  // clang-format on
+}
+
+// The configuration file: comments, a section, a byte-order mark and spaces are fine; each line it
+// cannot use is told once and takes the default; a missing file says nothing. "auto" takes the
+// largest scale that leaves about a fifth of the screen free.
+TEST(Extras, TheFileAndTheAutomaticScale) {
+  TempDir dir;
+  const std::string path = dir.File("tomaruk.conf"), at = "tomaruk: " + path + ", line ";
+  // clang-format off
+  std::ofstream(path) << "\xEF\xBB\xBF# mine\n[tomaruk]\nscale = 3\r\n speed=fast \nspeed = warp\nsize = 2\njunk\n; end";
+  std::ostringstream warnings;
+  const Extras e = ReadExtrasFile(path, warnings), none = ReadExtrasFile(dir.File("missing"), warnings);
+  ReadExtrasFile(dir.path(), warnings);  // a folder in the file's place
+  EXPECT_EQ(std::tuple(e.scale, e.speed, none.scale, none.speed), std::tuple(std::optional(3), std::optional<Speed>(), std::nullopt, std::nullopt));
+  EXPECT_EQ(warnings.str(), at + "5: speed takes slow, normal or fast, not 'warp'; the default is used\n" +
+                            at + "6: there is no setting 'size'; the line is ignored\n" +
+                            at + "7: 'junk' is not a 'key = value' line; it is ignored\n" +
+                            "tomaruk: " + dir.path() + " cannot be read; it is ignored\n");
+  for (auto [asked, width, height, scale] : {std::tuple{0, 1920, 1080, 1}, {0, 2560, 1440, 2}, {0, 3840, 2160, 3}, {0, 8000, 8000, 4}, {0, 640, 480, 1}, {3, 640, 480, 3}})
+    EXPECT_EQ(ChooseScale(asked, width, height), scale) << width << " x " << height;
+  // clang-format on
+}
+
 TEST(JapaneseFont, FallsBackToAnyJapaneseFontAndElseSaysWhatToInstall) {
   EnsureApplication();
   const auto halfWidth = [](const QString& f) { return f.endsWith("Mono"); };
@@ -422,8 +508,10 @@ TEST(CommandLine, HelpVersionWrongArgumentsAndNoDisplay) {
       {{"--bogus"}, nullptr, 2, "", "unknown option '--bogus'"},
       {{"--seed", "3", "stray"}, nullptr, 2, "", "unexpected argument 'stray'"},
       {{"--seed", "-3"}, nullptr, 2, "", "--seed needs a non-negative whole number"},
+      {{"--scale", "5"}, nullptr, 2, "", "--scale needs 1, 2, 3, 4 or auto"},
+      {{"--scale", "auto", "--speed"}, nullptr, 2, "", "--speed needs slow, normal or fast"},
       {{}, nullptr, 1, "", "--simulate"},
-      {{"--seed", "3"}, nullptr, 1, "", "a graphical session is needed"},
+      {{"--seed", "3", "--scale", "2", "--speed", "fast"}, nullptr, 1, "", "a graphical session is needed"},
       {{}, ":4711", 1, "", "a graphical session is needed"},  // a display that does not answer: not an abort
       // clang-format on
   };
