@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QProxyStyle>
+#include <QStyleFactory>
 #include <algorithm>
 #include <fstream>
 #include <ostream>
@@ -16,6 +17,13 @@ namespace tomaruk {
 
 namespace {
 
+// A value from the file as a warning may show it: at most 40 characters, control characters as '?'.
+std::string Shown(std::string s) {
+  if (s.size() > 40) s = s.substr(0, 40) + "...";
+  for (char& c : s) c = static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
+  return s;
+}
+
 std::string Trim(const std::string& s) {
   const std::size_t from = s.find_first_not_of(" \t\r");
   return from == std::string::npos ? "" : s.substr(from, s.find_last_not_of(" \t\r") - from + 1);
@@ -25,7 +33,8 @@ std::string Trim(const std::string& s) {
 // scale times larger.
 class ScaledStyle : public QProxyStyle {
  public:
-  explicit ScaledStyle(int scale) : scale_(scale) {}
+  explicit ScaledStyle(int scale)
+      : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), scale_(scale) {}
   int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
     const int value = QProxyStyle::pixelMetric(metric, option, widget);
     return value > 0 ? value * scale_ : value;
@@ -90,11 +99,11 @@ Extras ReadExtrasFile(const std::string& path, std::ostream& warnings) {
     const std::string value = eq == std::string::npos ? "" : Trim(line.substr(eq + 1));
     std::string problem;
     if (eq == std::string::npos)
-      problem = "'" + line + "' is not a 'key = value' line; it is ignored";
+      problem = "'" + Shown(line) + "' is not a 'key = value' line; it is ignored";
     else if (ExtraValues(key).empty())
-      problem = "there is no setting '" + key + "'; the line is ignored";
+      problem = "there is no setting '" + Shown(key) + "'; the line is ignored";
     else if (!SetExtra(extras, key, value)) {
-      problem = key + " takes " + ExtraValues(key) + ", not '" + value + "'; the default is used";
+      problem = key + " takes " + ExtraValues(key) + ", not '" + Shown(value) + "'; the default is used";
       if (key == "scale") extras.scale.reset();
       if (key == "speed") extras.speed.reset();
     }

@@ -29,10 +29,6 @@ FrameWidget::FrameWidget(int scale, QWidget* parent) : QWidget(parent), scale_(s
 
 void FrameWidget::ShowFrame(const QImage& frame) {
   shown_ = frame;
-  if (scale_ > 1) {
-    enlarged_ = frame.scaled(frame.size() * scale_, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    enlarged_.setDevicePixelRatio(ratio_);
-  }
   repaint();
 }
 
@@ -45,8 +41,10 @@ void FrameWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   if (shown_.isNull())
     p.fillRect(rect(), Qt::black);
+  else if (scale_ == 1)
+    p.drawImage(0, 0, shown_);
   else
-    p.drawImage(0, 0, scale_ > 1 ? enlarged_ : shown_);
+    p.drawImage(rect(), shown_);  // unsmoothed: every pixel a sharp block
 }
 
 void FrameWidget::mousePressEvent(QMouseEvent* event) {

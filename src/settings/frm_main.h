@@ -28,7 +28,6 @@ class FrameWidget : public QWidget {
 
  private:
   QImage shown_;
-  QImage enlarged_;  // shown_ with each pixel a block, when the scale is above 1
   int scale_ = 1;
   qreal ratio_ = 1;  // real pixels to one of the widget's, when the scale is above 1
 };
