@@ -374,16 +374,16 @@ TEST(Extras, TheFileAndTheAutomaticScale) {
   TempDir dir;
   const std::string path = dir.File("tomaruk.conf"), at = "tomaruk: " + path + ", line ";
   // clang-format off
-  std::ofstream(path) << "\xEF\xBB\xBF# mine\n[tomaruk]\nscale = 3\r\n speed=fast \nspeed = warp\nsize = 2\njunk\n; end";
+  std::ofstream(path) << "\xEF\xBB\xBF# mine\n[tomaruk]\nscale = 3\r\n speed=fast \nspeed = warp\nsi\x1b" "ze = 2\njunk\n; end";
   std::ostringstream warnings;
   const Extras e = ReadExtrasFile(path, warnings), none = ReadExtrasFile(dir.File("missing"), warnings);
   ReadExtrasFile(dir.path(), warnings);  // a folder in the file's place
   EXPECT_EQ(std::tuple(e.scale, e.speed, none.scale, none.speed), std::tuple(std::optional(3), std::optional<Speed>(), std::nullopt, std::nullopt));
   EXPECT_EQ(warnings.str(), at + "5: speed takes slow, normal or fast, not 'warp'; the default is used\n" +
-                            at + "6: there is no setting 'size'; the line is ignored\n" +
+                            at + "6: there is no setting 'si?ze'; the line is ignored\n" +
                             at + "7: 'junk' is not a 'key = value' line; it is ignored\n" +
                             "tomaruk: " + dir.path() + " cannot be read; it is ignored\n");
-  for (auto [asked, width, height, scale] : {std::tuple{0, 1920, 1080, 1}, {0, 2560, 1440, 2}, {0, 3840, 2160, 3}, {0, 8000, 8000, 4}, {0, 640, 480, 1}, {3, 640, 480, 3}})
+  for (auto [asked, width, height, scale] : {std::tuple{0, 1920, 1080, 1}, {0, 2560, 1440, 2}, {0, 3840, 2160, 3}, {0, 8000, 8000, 4}, {0, 1280, 2000, 1}, {0, 640, 480, 1}, {1, 8000, 8000, 1}, {3, 640, 480, 3}})
     EXPECT_EQ(ChooseScale(asked, width, height), scale) << width << " x " << height;
   // clang-format on
 }
