@@ -49,7 +49,7 @@ void GameFlow::StartGame() {
   g.GameOver = false;
 }
 
-void GameFlow::PlayDeal() {
+DealResult GameFlow::PlayDeal() {
   Host& host = pacer.host();
   NewDeal(g);
   for (;;) {
@@ -67,7 +67,7 @@ void GameFlow::PlayDeal() {
       break;
     }
   }
-  EndOfDeal(g);
+  return EndOfDeal(g);
 }
 
 void GameFlow::PlayGame() {

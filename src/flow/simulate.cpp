@@ -147,29 +147,6 @@ std::string PrepareSimulation(Game& g, const SimulationConfig& cfg) {
   return "";
 }
 
-std::array<int, kMaxSeats + 1> DealPlaces(const Game& g) {
-  const int n = g.Options.SeatCount;
-  std::array<int32_t, kMaxSeats + 1> key{};
-  std::array<int, kMaxSeats + 1> order{};
-  std::array<int, kMaxSeats + 1> place{};
-  for (int s = 1; s <= n; ++s) {
-    key[s] = g.Seat[s].FinishKey != 0 ? g.Seat[s].FinishKey : g.TurnCounter + 1;
-    order[s] = s;
-  }
-  for (int i = 1; i <= n; ++i) {
-    int best = i;
-    for (int j = i + 1; j <= n; ++j)
-      if (key[order[j]] < key[order[best]]) best = j;
-    std::swap(order[i], order[best]);
-  }
-  // Ties share the better place.
-  for (int k = 1; k <= n; ++k) {
-    const int s = order[k];
-    place[s] = (k > 1 && key[s] == key[order[k - 1]]) ? place[order[k - 1]] : k;
-  }
-  return place;
-}
-
 SimulationResult Simulate(Game& g, long deals, std::ostream* trace, const std::function<void(long)>& progress,
                           const std::function<bool()>& stop) {
   SimulationResult r;
@@ -214,28 +191,27 @@ SimulationResult Simulate(Game& g, long deals, std::ostream* trace, const std::f
   flow.StartGame();
   r.games = 1;
   for (deal = 1; deal <= deals; ++deal) {
-    flow.PlayDeal();
-    const int n = g.Options.SeatCount;
-    const std::array<int, kMaxSeats + 1> place = DealPlaces(g);
+    const DealResult end = flow.PlayDeal();
+    const int n = end.Seats;
     for (int s = 1; s <= n; ++s) {
-      const SeatRecord& seat = g.Seat[s];
-      CharacterTally& c = r.byCharacter[seat.Character <= 8 ? seat.Character : 0];
+      const SeatResult& seat = end.Seat[s];
+      const uint8_t character = g.Seat[s].Character;
+      CharacterTally& c = r.byCharacter[character <= 8 ? character : 0];
       ++c.seats;
-      c.placeSum += place[s];
-      c.points += seat.DealPoints.empty() ? 0 : seat.DealPoints.back();
+      c.placeSum += seat.Place;
+      c.points += seat.Points;
       c.finishes += seat.Status == kFinished;
       c.dropOuts += seat.Status == kDroppedOut;
       c.fouls += seat.Status == kFouled;
       c.kills += seat.Kills;
-      c.won += place[s] == 1;
+      c.won += seat.Place == 1;
     }
     if (trace != nullptr) {
       std::ostream& out = *trace;
       out << "deal " << deal << " end places";
-      for (int s = 1; s <= n; ++s) out << ' ' << place[s];
+      for (int s = 1; s <= n; ++s) out << ' ' << end.Seat[s].Place;
       out << " points";
-      for (int s = 1; s <= n; ++s)
-        out << ' ' << (g.Seat[s].DealPoints.empty() ? 0 : g.Seat[s].DealPoints.back());
+      for (int s = 1; s <= n; ++s) out << ' ' << end.Seat[s].Points;
       out << '\n';
     }
     r.deals = deal;

@@ -61,9 +61,6 @@ struct SimulationResult {
   double seconds = 0;
 };
 
-// The places of the seats at the end of a deal, as the deal's scoring ranks them.
-std::array<int, kMaxSeats + 1> DealPlaces(const Game& g);
-
 // Plays deals one after another as the program does (games end at the winning
 // score and the next one starts with the last winner), every seat played by
 // the computer, checking the invariants after every turn. trace, when given,

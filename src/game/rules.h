@@ -2,6 +2,7 @@
 #include <optional>
 #include <vector>
 
+#include "game/deal_result.h"
 #include "game/state.h"
 
 namespace tomaruk {
@@ -36,7 +37,8 @@ bool ComputerPlayIsLegal(const Game& g, const Play& play);
 void ApplyPlay(Game& g, const Play& play);
 // Drops every seat at the limit, cascading.
 void CheckHandLimit(Game& g);
-// Keys, places, points, the two result screens, GameOver, NextStarter.
-void EndOfDeal(Game& g);
+// Ranks the seats, adds the deal's points to the scores, shows the result and sets GameOver,
+// NextStarter and the next deal's number.
+DealResult EndOfDeal(Game& g);
 
 }  // namespace tomaruk

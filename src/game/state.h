@@ -132,13 +132,6 @@ inline bool IsOut(uint8_t status) {
 // turns and the table's sweep take a fifth of their pause.
 inline bool HurryOn(const Game& g) { return g.Options.FastWhenHumanOut() && IsOut(g.Seat[1].Status); }
 
-// Text length in Shift-JIS bytes: 1 for ASCII, 2 for anything else.
-int SjisLength(const std::string& utf8);
-// The longest prefix of the text that fits in the given Shift-JIS bytes.
-std::string SjisLeft(const std::string& utf8, int bytes);
-// The last characters of the text that fit in the given Shift-JIS bytes.
-std::string SjisRight(const std::string& utf8, int bytes);
-
 // Checks that the 142 cards are conserved: each code in exactly one place,
 // agreeing with CardPlace and the counts. Returns "" when sound, else what is wrong.
 std::string CheckConservation(const Game& g);

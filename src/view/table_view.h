@@ -28,7 +28,7 @@ class TableView : public Presenter {
   void DealtCard() override;
 
   void DrawTitle() override;
-  void ShowResultScreen(const ResultScreen& screen) override;
+  void ShowDealResult(const DealResult& result) override;
 
   // A computer seat's place on the ellipse around the table, in radians (clockwise on screen).
   double SeatAngle(int s) const;
