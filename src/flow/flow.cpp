@@ -9,11 +9,6 @@
 
 namespace tomaruk {
 
-namespace {
-constexpr int W = kScreenWidth;
-constexpr int H = kScreenHeight;
-}  // namespace
-
 void PrepareGame(Game& g, const OptionRecord& options, uint64_t seed) {
   BuildCardTable(g);
   InitCharacters(g);
@@ -32,7 +27,7 @@ void GameFlow::TitleScreen() {
     for (;;) {
       host.PumpMessages();
       const Point p = host.Cursor();
-      if (RectHit(p.x, p.y, 1, 1, 0, 0, W, H) && pacer.KeyPressed(1)) break;
+      if (RectHit(p.x, p.y, 1, 1, 0, 0, kScreenWidth, kScreenHeight) && pacer.KeyPressed(1)) break;
       pacer.Wait(kTitlePollMs);
     }
     // Never start a game with unusable options.
@@ -92,26 +87,18 @@ Play GameFlow::HumanInput() {
   for (;;) {
     host.PumpMessages();
     const Point p = host.Cursor();
-    const int L = W / 2 - (g.Options.InitialLine + 3) * 8;
-    const bool onPlay = RectHit(p.x, p.y, 1, 1, W / 2 + 168, H / 2 + 168, 64, 24);
-    const bool onPass = RectHit(p.x, p.y, 1, 1, W / 2 + 168, H / 2 + 204, 64, 24);
+    const bool onPlay = ButtonAt(p) == kPlayButton, onPass = ButtonAt(p) == kPassButton;
     if (onPlay && count > 0) {
-      g.View->DrawButtons(1);
+      g.View->DrawButtons(kPlayButton);
     } else if (onPass && PassAllowed(g)) {
-      g.View->DrawButtons(2);
+      g.View->DrawButtons(kPassButton);
     } else {
-      g.View->DrawButtons(0);
+      g.View->DrawButtons(kNoButton);
     }
     g.View->Present();
     if (pacer.KeyPressed(1)) {
-      const int n = me.CardCount;
-      int slot = 0;
-      if (n > 1 && RectHit(p.x, p.y, 1, 1, L, H / 2 + 132, (n - 1) * kFanStep, kCardH)) {
-        slot = (p.x - L) / kFanStep + 1;
-      } else if (n >= 1 && RectHit(p.x, p.y, 1, 1, L + (n - 1) * kFanStep, H / 2 + 132, kCardW, kCardH)) {
-        slot = n;
-      }
-      if (slot >= 1 && slot <= n) {
+      const int slot = HandSlotAt(g.Options, me.CardCount, p);
+      if (slot >= 1) {
         me.Selected[slot] = !me.Selected[slot];
         count += me.Selected[slot] ? 1 : -1;
         g.View->DrawPlayerHand(0);

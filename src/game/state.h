@@ -8,18 +8,11 @@
 #include "game/options.h"
 #include "game/presenter.h"
 #include "game/random.h"
+#include "game/table_layout.h"
 
 namespace tomaruk {
 
 constexpr int kMaxSeats = 8;
-constexpr int kScreenWidth = 576;
-constexpr int kScreenHeight = 480;
-// A card as drawn on the table, in pixels.
-constexpr int kCardW = 64;
-constexpr int kCardH = 96;
-// How far each card of a fanned row (the player's hand, a play on the table) lies to the right
-// of the one before.
-constexpr int kFanStep = 16;
 // A play, and so the table, holds at most 15 cards.
 constexpr int kMaxPlayCards = 15;
 // Hand slots 1..16 are real; the array is longer so that reading one or two
