@@ -34,6 +34,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: tomaruk [--seed N]\n"
     "       tomaruk --simulate DEALS [--seats N] [--seed S] [--options FILE] [--human-as C] [--trace]\n"
+    "                               [--jobs N] [--format F] [--stats]\n"
     "       tomaruk --help | --version\n"
     "\n"
     "Tomaruk is a climbing and shedding card game against one to seven computer players.\n"
