@@ -46,10 +46,10 @@ class ScriptedPlayer : public Host {
     if (g_.Turn != 1 || me.Status != kPlaying) return {300, 200};
     bool chosen = false;
     for (int i = 1; i <= me.CardCount; ++i) chosen = chosen || me.Selected[i];
-    const int left = kScreenWidth / 2 - (g_.Options.InitialLine + 3) * 8;
-    if (chosen) return {480, 420};                    // "決定"
-    if (g_.Table.Count == 0) return {left + 4, 420};  // the first card
-    return {480, 456};                                // "パス"
+    const Rect play = ButtonBox(kPlayButton), pass = ButtonBox(kPassButton), first = HandSlot(g_.Options, 1);
+    if (chosen) return {play.x + 24, play.y + 12};                // "決定"
+    if (g_.Table.Count == 0) return {first.x + 4, first.y + 48};  // the first card
+    return {pass.x + 24, pass.y + 12};                            // "パス"
   }
   void MessageBox(const std::string& text) override { std::printf("message %s\n", text.c_str()); }
   void SetOptionsMenuEnabled(bool) override {}

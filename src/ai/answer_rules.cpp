@@ -31,10 +31,8 @@
 
 namespace tomaruk {
 
-namespace {
-
 // One run of the answer rules over seat Turn's hand and the core's copy of the table.
-struct AnswerRules : RuleRun {
+struct ComputerPlayer::AnswerRules : RuleRun {
   int tc = 0;         // cards on the table
   int tr = 0;         // rank of the table's first card
   int os = 1;         // +1 normal order, -1 reversed
@@ -479,8 +477,6 @@ struct AnswerRules : RuleRun {
     return false;
   }
 };
-
-}  // namespace
 
 void ComputerPlayer::AnswerSection() {
   AnswerRules rules(*this);

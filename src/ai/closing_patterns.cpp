@@ -24,12 +24,10 @@
 
 namespace tomaruk {
 
-namespace {
-
 // One run of the patterns over seat Turn's hand. A rule returns true when the
 // routine ends with it, with a play settled or without one; false hands over
 // to the next rule.
-struct ClosingPatterns : RuleRun {
+struct ComputerPlayer::ClosingPatterns : RuleRun {
   using Rule = bool (ClosingPatterns::*)();
 
   const int dr;   // distinct ranks, the jokers counting as one
@@ -337,7 +335,7 @@ struct ClosingPatterns : RuleRun {
   // Answering. A stair on the table is answered by a stair only, and none of
   // these patterns is one.
   void Answer() {
-    if (g.Table.StairKey != 255) return;
+    if (g.Table.StairKey != kNoStair) return;
     if (!IsJoker(g.Table.Cards[1]) && (TopCardsOverOneRank() || EightsClearTheTable())) return;
   }
 
@@ -398,8 +396,6 @@ struct ClosingPatterns : RuleRun {
     return false;
   }
 };
-
-}  // namespace
 
 void ComputerPlayer::ChooseLeadPlay() {
   ClosingPatterns patterns(*this);

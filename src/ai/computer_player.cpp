@@ -46,8 +46,7 @@ void ComputerPlayer::ResetComputerRules() {
   DealMemory.fill(false);
 }
 
-void ComputerPlayer::ComputerTurn() {
-  DecisionCode = 0;
+Decision ComputerPlayer::ComputerTurn() {
   if (g.DealStart) ResetComputerRules();
   PrepareTurnTraits();
   MarkKeptCards();
@@ -55,6 +54,17 @@ void ComputerPlayer::ComputerTurn() {
   RelaxKeptCards();
   DecidePlay();
   ReviewDecision();
+  return TheDecision();
+}
+
+Decision ComputerPlayer::TheDecision() const {
+  Decision d{{}, DecisionCode};
+  std::array<uint8_t, kHandSlots> cards{};
+  int n = 0;
+  for (int p = 1; p <= CC() && p < kHandSlots; ++p)
+    if (Chosen[p]) cards[n++] = static_cast<uint8_t>(Hand(p));
+  if (n > 0) d.play = {Selection(cards.begin(), cards.begin() + n), ChosenStairKey};
+  return d;
 }
 
 }  // namespace tomaruk

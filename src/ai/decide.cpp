@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "ai/computer_player.h"
+#include "game/deal.h"
 
 namespace tomaruk {
 
@@ -25,7 +26,7 @@ void ComputerPlayer::DecidePlay() {
   TableCount = 0;
   SuitLock = false;
   ParityLock = false;
-  SeatRecord& rec = g.Seat[g.Turn];
+  const SeatRecord& rec = g.Seat[g.Turn];
 
   if (g.LeadSeat == g.Turn && !g.DealStart) {
     if (PlayersLeft == 2) {
@@ -80,7 +81,7 @@ void ComputerPlayer::DecidePlay() {
 
   if (NoFinishBlocker) return Pass(2311);
   // A stair is only ever answered by a stair.
-  if (g.Table.StairKey != 255) {
+  if (g.Table.StairKey != kNoStair) {
     ChooseStairPlay();
     if (Decided) {
       StairChosen = true;
@@ -145,7 +146,7 @@ void ComputerPlayer::PlayEights() {
 void ComputerPlayer::AnswerJoker() {
   if (!Rule3) return;
   const int cc = CC();
-  if (IsJoker(g.Table.Cards[1]) && g.Table.Count == 1 && cc >= 3) {
+  if (TableRanks[1] == kRankJoker && TableCount == 1 && cc >= 3) {
     // The three spade 3s flush a joker in normal order, the three spade 2s
     // under a revolution (the J's turn of the order does not count).
     if (g.Revolution > 0) {
@@ -163,7 +164,7 @@ void ComputerPlayer::AnswerJoker() {
     }
     return;
   }
-  if (g.Table.Count >= 2 && IsJoker(g.Table.Cards[1]) && cc >= 6 && Hand(3) == kSpadeThrees.back()) {
+  if (TableCount >= 2 && TableRanks[1] == kRankJoker && cc >= 6 && Hand(3) == kSpadeThrees.back()) {
     for (int i = 4; i <= cc - 2; ++i) {
       if (Hand(i) == kSpadeTwos.front() && Hand(i + 2) == kSpadeTwos.back()) {
         for (int p = 1; p <= 3; ++p) Select(p);
@@ -175,14 +176,6 @@ void ComputerPlayer::AnswerJoker() {
 }
 
 void ComputerPlayer::SwapInJoker() {
-  int j = 0;
-  for (int k = 1; k <= g.StockCount; ++k) {
-    if (IsJoker(g.Stock[k])) {
-      j = k;
-      break;
-    }
-  }
-  if (j == 0) return;
   // Give away the weakest card that is not kept back; never the strongest.
   const int cc = CC();
   int i = 0;
@@ -197,14 +190,9 @@ void ComputerPlayer::SwapInJoker() {
     Decided = false;
     return;
   }
-  SeatRecord& rec = g.Seat[g.Turn];
-  const uint8_t joker = g.Stock[j];
-  const uint8_t old = rec.Hand[i];
-  g.Stock[j] = old;
-  rec.Hand[i] = joker;
-  g.CardPlace[joker] = static_cast<uint8_t>(g.Turn);
-  g.CardPlace[old] = kInStock;
-  // The hand stays unsorted until the play is applied.
+  // The joker takes that card's place in the hand, which stays unsorted until
+  // the play is laid, and leads alone.
+  if (!SwapJokerFromStock(g, g.Turn, i)) return;
   Select(i);
   Decide(490);
   DealMemory[g.Turn] = true;

@@ -21,10 +21,8 @@
 
 namespace tomaruk {
 
-namespace {
-
 // One run of the two-player play over seat Turn's hand and its one opponent.
-struct DuelPlay : RuleRun {
+struct ComputerPlayer::DuelPlay : RuleRun {
   const int os;  // the order: +1 normal, -1 reversed
   const int S;   // the strongest plain rank under the revolution
   int opponent = 0;
@@ -149,7 +147,7 @@ struct DuelPlay : RuleRun {
   // stair search's business, not this one's. A joker on the table is
   // unbeatable in either order, so no rule here answers it.
   void Answer() {
-    if (g.Table.StairKey != 255) return;
+    if (g.Table.StairKey != kNoStair) return;
     if (TooManyForTheOpponent() || LeaveToTheGeneralRules() || StrongGroupNow()) return;
     StrongestGroupOverOne();
   }
@@ -248,8 +246,6 @@ struct DuelPlay : RuleRun {
     }
   }
 };
-
-}  // namespace
 
 void ComputerPlayer::ChooseDuelPlay() {
   DuelPlay duel(*this);

@@ -57,13 +57,11 @@ int ComputerPlayer::GroupSearch(int lo, int hi, int fromSize, int toSize, int si
   return s;
 }
 
-namespace {
-
 // One run of the lead rules over seat Turn's hand. A rule group returns true
 // when the call ends with it, with a play settled or, in the last groups,
 // without one (the seat then passes its lead, or the review leads for it);
 // false hands over to the next group.
-struct LeadRules : RuleRun {
+struct ComputerPlayer::LeadRules : RuleRun {
   using Group = bool (LeadRules::*)();
 
   const int os;  // +1 normal order, -1 reversed
@@ -388,8 +386,6 @@ struct LeadRules : RuleRun {
     return true;
   }
 };
-
-}  // namespace
 
 void ComputerPlayer::LeadSection() {
   LeadRules rules(*this);

@@ -91,7 +91,7 @@ void ComputerPlayer::ReviewDecision() {
     // own. Nothing beats a group led by a joker (in reversed order the rank
     // comparison alone would let any card under it), so none is tried.
     const int tc = g.Table.Count;
-    if (!Decided && locksOff && tc >= 2 && g.Table.StairKey == 255 && !IsJoker(g.Table.Cards[1])) {
+    if (!Decided && locksOff && tc >= 2 && g.Table.StairKey == kNoStair && !IsJoker(g.Table.Cards[1])) {
       const int p = cc + 2 - tc;
       if (p >= 2 && IsJoker(Hand(p))) {
         const int os = OrderSign > 0 ? 1 : -1;

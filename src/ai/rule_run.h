@@ -6,7 +6,7 @@ namespace tomaruk {
 
 // One run of a cascade of rules over seat Turn's hand. A rule selects hand
 // positions through the player and settles the play under its decision code.
-struct RuleRun {
+struct ComputerPlayer::RuleRun {
   ComputerPlayer& c;
   Game& g;
   const int cc;  // cards in the hand

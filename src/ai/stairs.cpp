@@ -1,5 +1,5 @@
 // The stair search: finds a run of one suit (jokers filling gaps) in the hand,
-// selects it and sets the table's stair key itself.
+// selects it and gives the play the stair's key.
 //
 // Stair index: -1, 0, 1, 2 stand for Q, K, A, 2 (rank = index + 13), 3 up to
 // the 2's own rank for the ranks themselves, so A and 2 appear both low and high.
@@ -131,7 +131,7 @@ void ComputerPlayer::ChooseStairPlay() {
     }
   }
   Decide(answering ? 2202 : 2201);
-  g.Table.StairKey = bestK;
+  ChosenStairKey = bestK;
 }
 
 }  // namespace tomaruk

@@ -43,7 +43,7 @@ int ComputerPlayer::VaryTrait(int level) {
 }
 
 void ComputerPlayer::PrepareTurnTraits() {
-  SeatRecord& rec = g.Seat[g.Turn];
+  const SeatRecord& rec = g.Seat[g.Turn];
   const int n = g.Options.SeatCount;
 
   NextSeat = NextSeatAfter(g.Turn);
@@ -79,10 +79,10 @@ void ComputerPlayer::PrepareTurnTraits() {
 
   Decided = false;
   StairChosen = false;
-  for (int i = 1; i <= rec.CardCount && i < kHandSlots; ++i) {
-    rec.Selected[i] = false;
-    PairMemo[i] = 0;
-  }
+  Chosen.fill(false);
+  DecisionCode = 0;
+  ChosenStairKey = kNoStair;
+  for (int i = 1; i <= rec.CardCount && i < kHandSlots; ++i) PairMemo[i] = 0;
 
   static constexpr int kThreshold[6] = {4, 4, 3, 3, 3, 2};
   HoldThreshold = kThreshold[TraitD >= 1 && TraitD <= 5 ? TraitD : 0];

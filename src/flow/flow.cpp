@@ -1,15 +1,13 @@
 #include "flow/flow.h"
 
+#include <optional>
+#include <utility>
+
 #include "flow/timing.h"
 #include "game/deal.h"
 #include "game/rules.h"
 
 namespace tomaruk {
-
-namespace {
-constexpr int W = kScreenWidth;
-constexpr int H = kScreenHeight;
-}  // namespace
 
 void PrepareGame(Game& g, const OptionRecord& options, uint64_t seed) {
   BuildCardTable(g);
@@ -29,7 +27,7 @@ void GameFlow::TitleScreen() {
     for (;;) {
       host.PumpMessages();
       const Point p = host.Cursor();
-      if (RectHit(p.x, p.y, 1, 1, 0, 0, W, H) && pacer.KeyPressed(1)) break;
+      if (RectHit(p.x, p.y, 1, 1, 0, 0, kScreenWidth, kScreenHeight) && pacer.KeyPressed(1)) break;
       pacer.Wait(kTitlePollMs);
     }
     // Never start a game with unusable options.
@@ -46,7 +44,7 @@ void GameFlow::StartGame() {
   g.GameOver = false;
 }
 
-void GameFlow::PlayDeal() {
+DealResult GameFlow::PlayDeal() {
   Host& host = pacer.host();
   NewDeal(g);
   for (;;) {
@@ -64,7 +62,7 @@ void GameFlow::PlayDeal() {
       break;
     }
   }
-  EndOfDeal(g);
+  return EndOfDeal(g);
 }
 
 void GameFlow::PlayGame() {
@@ -79,8 +77,8 @@ void GameFlow::RunForever() {
   }
 }
 
-// The human's choice: fills sel (empty = pass).
-Selection GameFlow::HumanInput() {
+// The human's choice (no cards = pass).
+Play GameFlow::HumanInput() {
   Host& host = pacer.host();
   SeatRecord& me = g.Seat[1];
   me.Selected.fill(false);
@@ -89,37 +87,24 @@ Selection GameFlow::HumanInput() {
   for (;;) {
     host.PumpMessages();
     const Point p = host.Cursor();
-    const int L = W / 2 - (g.Options.InitialLine + 3) * 8;
-    const bool onPlay = RectHit(p.x, p.y, 1, 1, W / 2 + 168, H / 2 + 168, 64, 24);
-    const bool onPass = RectHit(p.x, p.y, 1, 1, W / 2 + 168, H / 2 + 204, 64, 24);
+    const bool onPlay = ButtonAt(p) == kPlayButton, onPass = ButtonAt(p) == kPassButton;
     if (onPlay && count > 0) {
-      g.View->DrawButtons(1);
+      g.View->DrawButtons(kPlayButton);
     } else if (onPass && PassAllowed(g)) {
-      g.View->DrawButtons(2);
+      g.View->DrawButtons(kPassButton);
     } else {
-      g.View->DrawButtons(0);
+      g.View->DrawButtons(kNoButton);
     }
     g.View->Present();
     if (pacer.KeyPressed(1)) {
-      const int n = me.CardCount;
-      int slot = 0;
-      if (n > 1 && RectHit(p.x, p.y, 1, 1, L, H / 2 + 132, (n - 1) * kFanStep, kCardH)) {
-        slot = (p.x - L) / kFanStep + 1;
-      } else if (n >= 1 && RectHit(p.x, p.y, 1, 1, L + (n - 1) * kFanStep, H / 2 + 132, kCardW, kCardH)) {
-        slot = n;
-      }
-      if (slot >= 1 && slot <= n) {
+      const int slot = HandSlotAt(g.Options, me.CardCount, p);
+      if (slot >= 1) {
         me.Selected[slot] = !me.Selected[slot];
         count += me.Selected[slot] ? 1 : -1;
         g.View->DrawPlayerHand(0);
       }
       if (onPlay && count > 0) {
-        Selection sel = SelectedCards(g, 1);
-        int key = 255;
-        if (ValidatePlay(g, sel, key)) {
-          if (key != 255) g.Table.StairKey = key;
-          return sel;
-        }
+        if (std::optional<Play> play = ValidatePlay(g, SelectedCards(g, 1))) return *play;
         // An illegal play is simply taken back.
         me.Selected.fill(false);
         count = 0;
@@ -143,7 +128,8 @@ void GameFlow::PlayTurn() {
   lastTurn.seat = g.Turn;
   lastTurn.acted = false;
   lastTurn.computer = false;
-  lastTurn.play.clear();
+  lastTurn.play.cards.clear();
+  lastTurn.play.stairKey = kNoStair;
   lastTurn.refused.clear();
   lastTurn.code = 0;
   if (IsOut(seat.Status)) {
@@ -153,41 +139,38 @@ void GameFlow::PlayTurn() {
   lastTurn.acted = true;
   lastTurn.mayPass = PassAllowed(g);
   g.View->RenderTable(0, true, true);
-  Selection sel;
+  Play play;
   const bool computer = g.Turn != 1 || humanIsComputer;
   if (seat.Status == kSkipped) {
     // A skipped seat draws instead of playing.
   } else if (!computer) {
-    sel = HumanInput();
+    play = HumanInput();
   } else {
-    // The stair search sets the table's stair key for its own play.
-    const TableRecord tableBefore = g.Table;
-    ai.ComputerTurn();
-    sel = SelectedCards(g, g.Turn);
+    Decision decision = ai.ComputerTurn();
     lastTurn.computer = true;
-    lastTurn.code = ai.DecisionCode;
+    lastTurn.code = decision.code;
     // Computer plays skip validation, so a play the rules would refuse
-    // becomes a pass instead of breaking the table, and the table stays as it was.
-    if (!sel.empty() && !ComputerPlayIsLegal(g, sel)) {
+    // becomes a pass instead of breaking the table, which stays as it was.
+    if (decision.play.cards.empty() || ComputerPlayIsLegal(g, decision.play)) {
+      play = std::move(decision.play);
+    } else {
       ++stats.illegalComputerPlays;
-      ++stats.illegalByCode[ai.DecisionCode];
-      lastTurn.refused = sel;
-      sel.clear();
-      g.Table = tableBefore;
+      ++stats.illegalByCode[decision.code];
+      lastTurn.refused = std::move(decision.play.cards);
     }
   }
-  lastTurn.play = sel;
+  lastTurn.play = play;
   if (seat.Status == kSkipped || computer) {
     pacer.ComputerPause(HurryOn(g));
   }
-  if (sel.empty()) {
+  if (play.cards.empty()) {
     seat.Selected.fill(false);
     DrawFromStock(g, g.Turn, false);
     SortHand(g, g.Turn);
     CheckHandLimit(g);
     g.Turn = NextSeat(g, g.Turn);
   } else {
-    ApplyPlay(g, sel);
+    ApplyPlay(g, play);
   }
   g.DealStart = false;
 }

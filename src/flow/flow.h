@@ -4,6 +4,7 @@
 #include <vector>
 #include "ai/computer_player.h"
 #include "flow/host.h"
+#include "game/rules.h"
 #include "game/state.h"
 
 namespace tomaruk {
@@ -22,12 +23,12 @@ struct FlowStats {
 // What the last PlayTurn did, for traces and statistics.
 struct TurnRecord {
   int seat = 0;
-  bool acted = false;            // false when the seat was already out of the deal
-  bool computer = false;         // chosen by ComputerTurn
-  bool mayPass = false;          // "パス" was allowed (the seat did not lead freely)
-  int code = 0;                  // the computer's decision code
-  std::vector<uint8_t> play;     // in the order the cards went on the table; empty = pass
-  std::vector<uint8_t> refused;  // a computer play the rules refused (it became a pass)
+  bool acted = false;     // false when the seat was already out of the deal
+  bool computer = false;  // chosen by ComputerTurn
+  bool mayPass = false;   // "パス" was allowed (the seat did not lead freely)
+  int code = 0;           // the computer's decision code
+  Play play;              // as laid: the cards in table order, a stair's key; no cards = pass
+  Selection refused;      // a computer play the rules refused (it became a pass)
 };
 
 // The game's flow over one Game: title, games, deals, turns, human input.
@@ -36,8 +37,8 @@ class GameFlow {
   GameFlow(Game& game, Pacer& pacer) : g(game), pacer(pacer), ai(game) {}
   // Runs one turn of seat Turn.
   void PlayTurn();
-  // Plays one deal from NewDeal to EndOfDeal.
-  void PlayDeal();
+  // Plays one deal from NewDeal to EndOfDeal and returns how it ended.
+  DealResult PlayDeal();
   // Plays deals until GameOver.
   void PlayGame();
   // Title screen: waits for a click inside the client area.
@@ -47,8 +48,8 @@ class GameFlow {
   // Start-up's endless cycle of title and games (ends by QuitRequested).
   void RunForever();
 
-  // The human's mouse loop: the cards to play, or none for a pass.
-  std::vector<uint8_t> HumanInput();
+  // The human's mouse loop: the play, checked by the rules, or no cards for a pass.
+  Play HumanInput();
 
   // When true, seat 1 is played by the computer too (headless runs).
   bool humanIsComputer = false;

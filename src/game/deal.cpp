@@ -1,6 +1,7 @@
 #include "game/deal.h"
 
 #include <cmath>
+#include <utility>
 
 namespace tomaruk {
 
@@ -62,7 +63,7 @@ void NewDeal(Game& g) {
   }
   DrawFromStock(g, g.LeadSeat, true);
   for (int s = 1; s <= g.Options.SeatCount; ++s) SortHand(g, s);
-  g.Table.StairKey = 255;
+  g.Table.StairKey = kNoStair;
   g.Table.SuitLock = false;
   g.Table.ParityLock = false;
   // Opening card: 8s and 5s that would clear or skip, and K, A, 2 and jokers
@@ -107,9 +108,9 @@ void NewDeal(Game& g) {
     std::swap(g.Table.Cards[1], g.Table.Cards[2]);
   const int n = g.Table.Count;
   for (int i = 1; i <= n; ++i) {
-    g.Table.X[i] =
-        static_cast<int16_t>(std::nearbyint((i - (n + 1) / 2.0) * kFanStep + kScreenWidth / 2 + 16));
-    g.Table.Y[i] = static_cast<int16_t>(kScreenHeight / 2 - 48);
+    const Point at = OpeningCardPlace(i, n);
+    g.Table.X[i] = static_cast<int16_t>(at.x);
+    g.Table.Y[i] = static_cast<int16_t>(at.y);
   }
 }
 
@@ -126,6 +127,18 @@ void DrawFromStock(Game& g, int seat, bool dealing) {
   g.Stock[g.StockCount] = 0;
   --g.StockCount;
   if (g.StockCount == 0) ReshuffleDiscard(g);
+}
+
+bool SwapJokerFromStock(Game& g, int seat, int slot) {
+  if (slot < 1 || slot > g.Seat[seat].CardCount || slot >= kHandSlots) return false;
+  int j = 1;
+  while (j <= g.StockCount && !IsJoker(g.Stock[j])) ++j;
+  if (j > g.StockCount) return false;
+  uint8_t& card = g.Seat[seat].Hand[slot];
+  std::swap(g.Stock[j], card);
+  g.CardPlace[card] = static_cast<uint8_t>(seat);
+  g.CardPlace[g.Stock[j]] = kInStock;
+  return true;
 }
 
 void ReshuffleDiscard(Game& g) {
@@ -162,7 +175,7 @@ void ClearTable(Game& g) {
   g.Table.Count = 0;
   g.Table.SuitLock = false;
   g.Table.ParityLock = false;
-  g.Table.StairKey = 255;
+  g.Table.StairKey = kNoStair;
   for (int s = 1; s <= g.Options.SeatCount; ++s)
     if (g.Seat[s].Status == kSkipped) g.Seat[s].Status = kPlaying;
   g.TempRevolution = 1;

@@ -10,6 +10,11 @@ void NewDeal(Game& g);
 // empty stock is refilled from the discard pile first; with both empty the
 // draw is skipped. The caller sorts the hand.
 void DrawFromStock(Game& g, int seat, bool dealing);
+// 白峰さん's secret exchange with the stock: the joker nearest the bottom of
+// the stock trades places with the card in the seat's hand slot. The hand is
+// not sorted again, and the stock keeps its size and order. False, with
+// nothing changed, when the stock holds no joker.
+bool SwapJokerFromStock(Game& g, int seat, int slot);
 // Trick pile and table to the discard pile; ends the round's locks and skips.
 void ClearTable(Game& g);
 // The shuffled discard pile becomes the stock.

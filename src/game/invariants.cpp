@@ -56,7 +56,7 @@ std::string CheckInvariants(const Game& g, bool* cardsFailed) {
   if (g.Revolution != 1 && g.Revolution != -1) fail(0, "revolution " + std::to_string(g.Revolution));
   if (g.TempRevolution != 1 && g.TempRevolution != -1)
     fail(0, "J revolution " + std::to_string(g.TempRevolution));
-  if (g.Table.Count == 0 && (g.Table.StairKey != 255 || g.Table.SuitLock || g.Table.ParityLock))
+  if (g.Table.Count == 0 && (g.Table.StairKey != kNoStair || g.Table.SuitLock || g.Table.ParityLock))
     fail(0, "an empty table keeps a stair key or a lock");
   if (g.Table.Count == 0 && g.TrickCount != 0) fail(0, "trick pile without a table");
 

@@ -62,7 +62,8 @@ void FinishSeat(Game& g, const PlayFlags& f, bool hadJoker) {
 
 }  // namespace
 
-void ApplyPlay(Game& g, const Selection& sel) {
+void ApplyPlay(Game& g, const Play& play) {
+  const Selection& sel = play.cards;
   const int n = std::min<int>(static_cast<int>(sel.size()), kMaxPlayCards);
   if (n == 0) return;
   TableRecord& t = g.Table;
@@ -93,21 +94,24 @@ void ApplyPlay(Game& g, const Selection& sel) {
   bool suitFollowed = FollowsTableSuits(g, n, [&](int k) { return g.SuitOf(sel[k - 1]); });
   for (int k = 0; k < n; ++k)
     if (IsJoker(sel[k])) suitFollowed = false;
-  const double a = ((g.Turn - 1) * (360 / g.Options.SeatCount) + 90) * 0.017453292519943278;
   for (int k = 1; k <= n; ++k) {
     const int c = sel[k - 1];
     t.Cards[k] = static_cast<uint8_t>(c);
     g.CardPlace[c] = kOnTable;
-    t.X[k] = static_cast<int16_t>(
-        std::nearbyint(std::cos(a) * 48 + kScreenWidth / 2 + dx + 16 + (k - (n + 1) / 2.0) * kFanStep));
-    t.Y[k] = static_cast<int16_t>(std::nearbyint(std::sin(a) * 36 + kScreenHeight / 2 + dy - 48));
+    const Point at = PlayedCardPlace(g.Options, g.Turn, k, n, dx, dy);
+    t.X[k] = static_cast<int16_t>(at.x);
+    t.Y[k] = static_cast<int16_t>(at.y);
   }
   for (int k = n + 1; k <= kMaxPlayCards; ++k) t.Cards[k] = 0;
   t.Count = n;
   if (suitFollowed) t.SuitLock = true;
+  // A stair lies on the table under its key. Any other play keeps the table's
+  // key: a set only answers a set or leads on an empty table, and a computer's
+  // play over a stair is taken as one.
+  if (play.stairKey != kNoStair) t.StairKey = play.stairKey;
   // Effect flags.
   PlayFlags f;
-  if (t.StairKey == 255) {
+  if (t.StairKey == kNoStair) {
     FlagByRank(f, g.RankOf(sel[0]), true);
   } else {
     const int s = t.StairKey;
@@ -116,11 +120,12 @@ void ApplyPlay(Game& g, const Selection& sel) {
   }
   bool hadJoker = false;
   for (int k = 0; k < n; ++k) hadJoker = hadJoker || IsJoker(sel[k]);
-  // The played cards leave the hand.
+  // The played cards leave the hand: those of its cards that now lie on the
+  // table. Nothing stays picked.
   SeatRecord& seat = g.Seat[g.Turn];
   const int slots = std::min<int>(std::max<int>(g.Options.InitialLine, seat.CardCount), kHandSlots - 1);
   for (int i = 1; i <= slots; ++i) {
-    if (seat.Selected[i] && seat.Hand[i] != 0) {
+    if (seat.Hand[i] != 0 && g.CardPlace[seat.Hand[i]] == kOnTable) {
       seat.Hand[i] = 0;
       --seat.CardCount;
     }

@@ -1,32 +1,44 @@
 #pragma once
+#include <optional>
 #include <vector>
 
+#include "game/deal_result.h"
 #include "game/state.h"
 
 namespace tomaruk {
 
-using Selection = std::vector<uint8_t>;  // card codes, in the order they go on the table
+using Selection = std::vector<uint8_t>;  // card codes
 
-// Classifies a selection (in hand order) as a set or a stair and checks it
-// against the table. A wrapping stair is reordered in place. selKey receives
-// 255 for a set, else the stair's key rank.
-bool ValidatePlay(const Game& g, Selection& sel, int& selKey);
+// A play as it goes on the table: the cards in table order and, for a stair,
+// its key (a rank, or for a computer player's run through K, A and 2 a lower
+// index); kNoStair for anything else. No cards is a pass.
+struct Play {
+  Selection cards;
+  int stairKey = kNoStair;
+};
+
+// Classifies the cards picked (in hand order) as a set or a stair and checks
+// them against the table: the play they make (a wrapping stair in its own
+// order), or nothing when the rules refuse them.
+std::optional<Play> ValidatePlay(const Game& g, Selection picked);
 // "パス" is accepted only when the seat does not lead freely.
 bool PassAllowed(const Game& g);
 // The cards a seat's Selected flags mark, in hand order.
 Selection SelectedCards(const Game& g, int seat);
-// A computer's final choice judged as the rules judge a human play, except
-// that its own stair key (Table.StairKey already set) and the six-card spade
-// play over a joker are accepted where the rules accept them.
-bool ComputerPlayIsLegal(const Game& g, const Selection& sel);
+// A computer's play judged as the rules judge a human play, except that its
+// own stair key and the six-card spade play over a joker are accepted where
+// the rules accept them.
+bool ComputerPlayIsLegal(const Game& g, const Play& play);
 
-// Puts the play of seat Turn on the table and applies its effects; runs the
-// finishing of a seat whose hand empties and CheckHandLimit. For a stair,
-// Table.StairKey must already hold its key.
-void ApplyPlay(Game& g, const Selection& sel);
+// Seat Turn lays the play: its cards leave the hand and go on the table, a
+// stair's key with them (any other play leaves the table's key as it is), and
+// the effects follow; runs the finishing of a seat whose hand empties and
+// CheckHandLimit. The cards must be in the seat's hand.
+void ApplyPlay(Game& g, const Play& play);
 // Drops every seat at the limit, cascading.
 void CheckHandLimit(Game& g);
-// Keys, places, points, the two result screens, GameOver, NextStarter.
-void EndOfDeal(Game& g);
+// Ranks the seats, adds the deal's points to the scores, shows the result and sets GameOver,
+// NextStarter and the next deal's number.
+DealResult EndOfDeal(Game& g);
 
 }  // namespace tomaruk

@@ -8,18 +8,11 @@
 #include "game/options.h"
 #include "game/presenter.h"
 #include "game/random.h"
+#include "game/table_layout.h"
 
 namespace tomaruk {
 
 constexpr int kMaxSeats = 8;
-constexpr int kScreenWidth = 576;
-constexpr int kScreenHeight = 480;
-// A card as drawn on the table, in pixels.
-constexpr int kCardW = 64;
-constexpr int kCardH = 96;
-// How far each card of a fanned row (the player's hand, a play on the table) lies to the right
-// of the one before.
-constexpr int kFanStep = 16;
 // A play, and so the table, holds at most 15 cards.
 constexpr int kMaxPlayCards = 15;
 // Hand slots 1..16 are real; the array is longer so that reading one or two
@@ -39,6 +32,9 @@ struct CardInfoEntry {
   uint8_t Rank = 0;  // kRank3 .. kRank2, kRankJoker; 0 no card
 };
 
+// The stair key of a table that holds no stair.
+constexpr int kNoStair = 255;
+
 struct TableRecord {
   std::array<uint8_t, 17> Cards{};  // 1..15 used
   std::array<int16_t, 17> X{};
@@ -46,7 +42,7 @@ struct TableRecord {
   int Count = 0;
   bool SuitLock = false;
   bool ParityLock = false;
-  int StairKey = 255;  // 255 = no stair on the table
+  int StairKey = kNoStair;  // the key of the stair on the table
 };
 
 struct SeatRecord {
@@ -54,7 +50,7 @@ struct SeatRecord {
   int CardCount = 0;
   std::array<uint8_t, kHandSlots> Hand{};  // 1..CardCount, sorted by code
   uint8_t Character = 0;
-  std::array<bool, kHandSlots> Selected{};
+  std::array<bool, kHandSlots> Selected{};  // the player's cards picked by clicking
   int Kills = 0;
   std::vector<int> DealPoints;  // 0..DealCount
   int Score = 0;
@@ -128,13 +124,6 @@ inline bool IsOut(uint8_t status) {
 // The player is out of the deal and the options say to hurry on: the computer
 // turns and the table's sweep take a fifth of their pause.
 inline bool HurryOn(const Game& g) { return g.Options.FastWhenHumanOut() && IsOut(g.Seat[1].Status); }
-
-// Text length in Shift-JIS bytes: 1 for ASCII, 2 for anything else.
-int SjisLength(const std::string& utf8);
-// The longest prefix of the text that fits in the given Shift-JIS bytes.
-std::string SjisLeft(const std::string& utf8, int bytes);
-// The last characters of the text that fit in the given Shift-JIS bytes.
-std::string SjisRight(const std::string& utf8, int bytes);
 
 // Checks that the 142 cards are conserved: each code in exactly one place,
 // agreeing with CardPlace and the counts. Returns "" when sound, else what is wrong.

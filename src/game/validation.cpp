@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "game/card_facts.h"
 #include "game/rules.h"
@@ -33,10 +34,12 @@ bool IsSet(const Game& g, const Selection& sel) {
 
 }  // namespace
 
-bool ValidatePlay(const Game& g, Selection& sel, int& selKey) {
-  selKey = 255;
+std::optional<Play> ValidatePlay(const Game& g, Selection picked) {
+  Play play{std::move(picked)};
+  Selection& sel = play.cards;
+  int& selKey = play.stairKey;
   const int n = static_cast<int>(sel.size());
-  if (n == 0) return false;
+  if (n == 0) return std::nullopt;
   int jokers = 0;
   for (int c : sel) jokers += IsJoker(c) ? 1 : 0;
   const int m = n - jokers;
@@ -65,12 +68,12 @@ bool ValidatePlay(const Game& g, Selection& sel, int& selKey) {
   // Against the table, unless the seat leads freely: as many cards, the same
   // kind, the locks, and a first card that beats the table's.
   const bool freeLead = g.Turn == g.LeadSeat && !g.DealStart;
-  if (freeLead) return valid;
+  if (freeLead) return valid ? std::optional(std::move(play)) : std::nullopt;
   const bool isSetOrStair = valid;
   const TableRecord& t = g.Table;
   if (valid) {
     if (n != t.Count) valid = false;
-    if (valid && (t.StairKey == 255) != (selKey == 255)) valid = false;
+    if (valid && (t.StairKey == kNoStair) != (selKey == kNoStair)) valid = false;
     if (valid && t.SuitLock && !FollowsTableSuits(g, sel)) valid = false;
     if (valid && g.Options.EvenOddLock() && t.ParityLock && !FollowsParityLock(g, g.RankOf(sel[0])))
       valid = false;
@@ -83,25 +86,25 @@ bool ValidatePlay(const Game& g, Selection& sel, int& selKey) {
     if (t.Count == 1 && FlushesLoneJoker(g, sel)) valid = true;
     if (FlushesJokerGroup(sel)) valid = true;
   }
-  return valid;
+  return valid ? std::optional(std::move(play)) : std::nullopt;
 }
 
 }  // namespace tomaruk
 
 namespace tomaruk {
 
-bool ComputerPlayIsLegal(const Game& g, const Selection& sel) {
+bool ComputerPlayIsLegal(const Game& g, const Play& play) {
+  const Selection& sel = play.cards;
   if (sel.empty()) return true;
-  Selection copy = sel;
-  int key = 255;
-  if (ValidatePlay(g, copy, key)) return true;
+  if (ValidatePlay(g, sel)) return true;
   const TableRecord& t = g.Table;
   // All six spade 3s and 2s flush any combination led by a joker.
   if (g.Options.SpadeThreesFlushJoker() && t.Count >= 1 && IsJoker(t.Cards[1]) && FlushesJokerGroup(sel))
     return true;
   // A computer stair carries its own key (possibly a low index for runs
-  // through K, A and 2): judge its suit and length, then the table checks.
-  if (t.StairKey == 255) return false;
+  // through K, A and 2), and a play over a stair is judged as one: its suit
+  // and length, then the table checks.
+  if (play.stairKey == kNoStair && t.StairKey == kNoStair) return false;
   const int n = static_cast<int>(sel.size());
   if (n < g.Options.MinStair) return false;
   int suit = 0;

@@ -28,12 +28,8 @@ class TableView : public Presenter {
   void DealtCard() override;
 
   void DrawTitle() override;
-  void ShowResultScreen(const ResultScreen& screen) override;
+  void ShowDealResult(const DealResult& result) override;
 
-  // A computer seat's place on the ellipse around the table, in radians (clockwise on screen).
-  double SeatAngle(int s) const;
-  // The human hand's left edge.
-  int HandLeft() const { return kScreenWidth / 2 - (g.Options.InitialLine + 3) * 8; }
   void DrawCard(int x, int y, int card) { frame.DrawCard(x, y, card, g.SuitOf(card), g.RankOf(card)); }
   std::string SeatLabel(int s) const;
 
@@ -46,8 +42,5 @@ class TableView : public Presenter {
   int buttonsLit_ = -1, buttonsFont_ = 0;
   uint64_t buttonsVersion_ = 0;
 };
-
-// Rounds to the nearest integer, halves to even.
-int RoundEven(double v);
 
 }  // namespace tomaruk

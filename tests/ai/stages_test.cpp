@@ -1,4 +1,4 @@
-// The keep-back marks of a computer turn on their own, in situations the seeded traces
+// The keep-back marks a computer turn makes, in situations the seeded traces
 // seldom reach; the traces cover this turn's traits and the group search.
 #include <functional>
 
@@ -50,14 +50,10 @@ TEST(KeepBack, MarksBansAndRelief) {
     Scenario s;
     s.Set(r.hand, "", r.traits, r.words);
     if (r.more) r.more(s);
-    s.ScriptDraws();
-    s.cp.PrepareTurnTraits();
-    s.cp.MarkKeptCards();
-    s.cp.MarkFinishBlockers();
-    s.cp.RelaxKeptCards();
+    s.Turn();
     Picks kept;
     for (int i = 1; i <= s.g.Seat[2].CardCount; ++i)
-      if (s.cp.Kept[i]) kept.push_back(i);
+      if (s.cp.KeptMarks()[i]) kept.push_back(i);
     EXPECT_EQ(kept, r.kept);
   }
 }

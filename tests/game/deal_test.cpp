@@ -57,6 +57,20 @@ TEST(DrawFromStock, TheDiscardPileRefillsTheStock) {
   EXPECT_EQ(g.Seat[2].CardCount, 8);
 }
 
+// 白峰さん's exchange: the joker nearest the bottom of the stock trades places with a card of the hand.
+TEST(SwapJokerFromStock, TheLowestJokerTakesTheCardsPlace) {
+  Scenario s;
+  s.Hand(2, "4c 6d 9s");
+  const int joker = s.Codes("X")[0], six = s.g.Seat[2].Hand[2];
+  ASSERT_TRUE(SwapJokerFromStock(s.g, 2, 1));
+  EXPECT_EQ(std::tuple(s.g.Seat[2].Hand[1], s.g.StockCount), std::tuple(joker, kCardCount - 3));
+  EXPECT_EQ(CheckConservation(s.g), "");
+  // With no joker left in the stock nothing changes.
+  s.Discard("X X X X X");
+  EXPECT_FALSE(SwapJokerFromStock(s.g, 2, 2));
+  EXPECT_EQ(s.g.Seat[2].Hand[2], six);
+}
+
 std::vector<int> Encoded(const OptionRecord& o) {
   uint8_t out[kOptionBytes];
   EncodeOptions(o, out);

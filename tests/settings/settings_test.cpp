@@ -320,9 +320,10 @@ struct ScriptedPlayer : FakeHost {
   Point Cursor() override {
     const SeatRecord& me = g->Seat[1];
     if (g->Turn != 1 || me.Status != kPlaying) return {300, 200};
-    if (std::count(me.Selected.begin() + 1, me.Selected.begin() + 1 + me.CardCount, true)) return {480, 420};
-    return {g->Table.Count ? 480 : kScreenWidth / 2 - (g->Options.InitialLine + 3) * 8 + 4,
-            g->Table.Count ? 456 : 420};
+    const Rect play = ButtonBox(kPlayButton), pass = ButtonBox(kPassButton), first = HandSlot(g->Options, 1);
+    if (std::count(me.Selected.begin() + 1, me.Selected.begin() + 1 + me.CardCount, true))
+      return {play.x + 24, play.y + 12};
+    return g->Table.Count ? Point{pass.x + 24, pass.y + 12} : Point{first.x + 4, first.y + 48};
   }
 };
 

@@ -113,7 +113,7 @@ struct Scenario {
     Give(seat, codes);
   }
   // These cards lie on the table in this order, played by seat `by`.
-  void Lay(const std::string& cards, int by = 1, int stairKey = 255) {
+  void Lay(const std::string& cards, int by = 1, int stairKey = kNoStair) {
     for (int i = 1; i <= g.Table.Count; ++i) g.CardPlace[g.Table.Cards[i]] = kInStock;
     const std::vector<int> codes = Codes(cards);
     g.Table.Count = static_cast<int>(codes.size());
@@ -171,19 +171,18 @@ struct Scenario {
     for (double d : draws) g.Rng.Script({d});
     g.Rng.Script({0, 0, 0, 0, 0, 0});
   }
-  // One computer turn of seat Turn; its decision code.
-  int Turn() {
+  // One computer turn of seat Turn.
+  Decision Turn() {
     ScriptDraws();
-    cp.ComputerTurn();
-    return cp.DecisionCode;
+    return cp.ComputerTurn();
   }
-  Picks Chosen() const {
+  // The hand positions of the play's cards.
+  Picks Positions(const Play& play) const {
     Picks out;
     for (int i = 1; i <= g.Seat[g.Turn].CardCount; ++i)
-      if (g.Seat[g.Turn].Selected[i]) out.push_back(i);
+      if (std::count(play.cards.begin(), play.cards.end(), g.Seat[g.Turn].Hand[i]) > 0) out.push_back(i);
     return out;
   }
-  bool Legal() const { return ComputerPlayIsLegal(g, SelectedCards(g, g.Turn)); }
 };
 
 }  // namespace tomaruk::testing

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <functional>
 
+#include "game/deal_result.h"
 #include "support/fake_host.h"
 #include "view/table_view.h"
 
@@ -161,9 +162,21 @@ TEST_F(ViewTest, TableAndAnimations) {
   const auto dropOut = [&] { view.RenderTable(0, false, true), view.AnimateDropOut({false, true, true}); };
   const auto clear = [&] { view.ClearTableEffect(); };
   const auto title = [&] { view.DrawTitle(); };
+  // Three seats after their tenth deal: the score table lists deals 2..9 (from 0). Seat 1 is "Tama".
+  DealResult deal{.Seats = 3, .Deal = 9, .FirstListed = 2};
+  deal.Seat[1] = {kPlaying, 1, 2, 35, 95, false, {0, 0, 0, 0, 0, 0, 0, 35}};
+  deal.Seat[2] = {kFinished, 0, 1, 5, 230, true, {10, 20, 30, 40, 50, 60, 70, 5}};
+  deal.Seat[3] = {kDroppedOut, 0, 3, 105, 1005, true, {}};
   const auto result = [&] {
-    view.ShowResultScreen({false, 32, 159, 512, 162, {{50, 261, "1位", 0xFFFF00}}});
+    g.Characters[1].Name = "Tama", g.Seat[1].Character = 1;
+    host.ClickAt(100, 100, 1000), view.ShowDealResult(deal);
   };
+  const auto t18 = [](int x, int y, const char* text, QRgb rgb = kWhiteRgb) {
+    return Text(x, y, text, rgb, 18);
+  };
+  const Probe line = {
+      [](Frame& f) { f.SetForeground(kWhiteRgb), f.SetPenWidth(1), f.DrawLine(40, 360, 536, 360); },
+      {39, 359, 499, 3}};
   const std::vector<int> three = {1, 20, 40}, hand = {10, 20, 30};
   const QRgb grey = kGreyRgb, red = kRedRgb, blue = kBlueRgb, yellow = kYellowRgb;
   const struct {
@@ -226,8 +239,16 @@ TEST_F(ViewTest, TableAndAnimations) {
       {"a shorter pause with the human out, in a hurry", {.status = {kDroppedOut}, .hurry = true}, clear, 5,
        {}, 61},
       {"the title", {}, title, 1, {Text(203, 240, "Click to Start...", kWhiteRgb, 20)}},
-      {"a result screen waits for a new click in the window", {}, result, 1,
-       {Dim(32, 159), No(Dim(32, 157)), Text(50, 261, "1位", yellow, 18)}, 0, 0, 500},
+      {"the deal's result over the table as it stands, then the score table over a fresh one: each waits "
+       "for a new click in the window", {.seats = 3}, result, 2,
+       {At(0, Dim(32, 159)), At(0, No(Dim(32, 157))), At(0, No(Box(456, 408, 520, 432, grey))),
+       At(0, t18(50, 171, "1P Ta")), At(0, No(t18(50, 171, "1P Tam"))), At(0, No(t18(208, 171, "2P たま"))),
+       At(0, t18(50, 201, "残留  ")), At(0, t18(208, 201, "あがり")), At(0, t18(366, 201, "脱落  ")),
+       At(0, t18(50, 231, "1人斬")), At(0, t18(50, 261, "2位")), At(0, t18(208, 261, "1位", yellow)),
+       At(0, t18(50, 291, "+35")), At(0, t18(208, 291, "+ 5")), At(0, t18(366, 291, "+05")),
+       Box(456, 408, 520, 432, grey), Dim(32, 84), No(Dim(32, 82)), t18(50, 96, "1P Ta"),
+       t18(208, 96, "2P た", yellow), t18(208, 126, " 10"), t18(208, 336, "  5"), t18(50, 336, " 35"),
+       t18(50, 366, " 95"), t18(366, 366, "1005"), line, No(At(0, line))}, 500, 599, 1000},
       // clang-format on
   };
   for (const auto& r : rows) {
