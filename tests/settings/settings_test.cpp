@@ -321,8 +321,7 @@ struct ScriptedPlayer : FakeHost {
     const SeatRecord& me = g->Seat[1];
     if (g->Turn != 1 || me.Status != kPlaying) return {300, 200};
     const Rect play = ButtonBox(kPlayButton), pass = ButtonBox(kPassButton), first = HandSlot(g->Options, 1);
-    if (std::count(me.Selected.begin() + 1, me.Selected.begin() + 1 + me.CardCount, true))
-      return {play.x + 24, play.y + 12};
+    if (std::count(me.Selected.begin(), me.Selected.end(), true)) return {play.x + 24, play.y + 12};
     return g->Table.Count ? Point{pass.x + 24, pass.y + 12} : Point{first.x + 4, first.y + 48};
   }
 };
