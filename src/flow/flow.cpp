@@ -161,7 +161,7 @@ void GameFlow::PlayTurn() {
   }
   lastTurn.play = play;
   if (seat.Status == kSkipped || computer) {
-    pacer.Wait(ComputerPauseMs(HurryOn(g)));
+    pacer.ComputerPause(HurryOn(g));
   }
   if (play.cards.empty()) {
     seat.Selected.fill(false);

@@ -54,8 +54,13 @@ class Pacer {
     draw();
     FrameEnd = host_.Millis();
     FrameTime = static_cast<int32_t>(FrameEnd - FrameStart);
-    if (FrameTime < kFrameMs) Wait(kFrameMs - FrameTime);
+    const int32_t frameMs = AtSpeed(kFrameMs, speed);
+    if (FrameTime < frameMs) Wait(frameMs - FrameTime);
   }
+  // The pause after a computer turn, and before the table sweeps off.
+  void ComputerPause(bool hurry) { Wait(ComputerPauseMs(hurry, speed)); }
+  // How fast the game moves: the player's choice in the window, normal everywhere else.
+  Speed speed = Speed::kNormal;
   uint32_t FrameStart = 0, FrameEnd = 0;
   int32_t FrameTime = 0;
   int16_t KeyLatch[111] = {};

@@ -92,7 +92,7 @@ void TableView::AnimateDropOut(const std::array<bool, 9>& marked) {
 
 void TableView::ClearTableEffect() {
   RenderTable(0, true, true);
-  pacer.Wait(ComputerPauseMs(HurryOn(g)));
+  pacer.ComputerPause(HurryOn(g));
   // The played cards sweep up and to the right, off the table.
   for (int phase = 0; phase <= 450; phase += 150) {
     pacer.host().PumpMessages();
