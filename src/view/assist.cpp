@@ -109,19 +109,23 @@ std::vector<AssistLabel> AssistLabels(const Game& g, const std::string& lastActi
     Place(labels, cards, refusal, kYellowRgb,
           {{buttons.x, buttons.Bottom()}, {kScreenWidth - 4 - TextWidth(refusal), buttons.Bottom()}});
   }
-  // The player's cue and count, left of the hand.
+  // The player's cue and count, left of the area the hand is redrawn in.
   if (HoldsCards(g.Seat[1].Status)) {
-    const int x = HandLeft(g.Options) - 44, y = kHandTop + 36;
+    const int x = kHandArea.x - 44, y = kHandTop + 36;
     Place(labels, cards, "1P", seatColour(1), {{x, y}, {x, y - 16}});
     Place(labels, cards, CountText(g, 1), kWhiteRgb, {{x, y + 16}, {x, y + 32}});
   }
-  // A computer seat's count right of its name, else left of it, else below.
+  // A computer seat's count right of its name, else left of it, else below, else below at the
+  // screen's right edge.
   for (int s = 2; s <= g.Options.SeatCount && s <= kMaxSeats; ++s) {
     if (!HoldsCards(g.Seat[s].Status)) continue;
     const Rect name = SeatName(SeatAngle(g.Options, s));
     const std::string count = CountText(g, s);
     Place(labels, cards, count, seatColour(s),
-          {{name.Right() + 4, name.y}, {name.x - 4 - TextWidth(count), name.y}, {name.x, name.Bottom() + 2}});
+          {{name.Right() + 4, name.y},
+           {name.x - 4 - TextWidth(count), name.y},
+           {name.x, name.Bottom() + 2},
+           {kScreenWidth - 2 - TextWidth(count), name.Bottom() + 2}});
   }
   return labels;
 }

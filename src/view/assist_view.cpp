@@ -1,4 +1,6 @@
 // The assist layer on the table view: its labels, the deal's log and the refusal's reason.
+#include <QPainter>
+
 #include "game/refusal.h"
 #include "view/table_view.h"
 
@@ -57,7 +59,7 @@ QImage TableView::WithLog(const QImage& shown) {
   if (pending_) lines.push_back(LastAction());
   if (lines.empty()) lines.push_back("(まだ何もない)");
   const int h = static_cast<int>(lines.size()) * 16 + 12;
-  f.DimRect(40, 64, kScreenWidth - 80, h);
+  QPainter(&f.picMain).fillRect(40, 64, kScreenWidth - 80, h, Qt::black);
   f.SetFontSize(12);
   f.SetForeground(kWhiteRgb);
   int y = 70;
