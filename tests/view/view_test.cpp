@@ -303,15 +303,12 @@ TEST_F(ViewTest, PresentsOnlyChangedPixels) {
 // The assist layer's words: a refused 決定 or パス on the table of 5♥ 5♦ (both locks), and the log
 // line of a play or a pass once the rules are done with it.
 TEST_F(ViewTest, AssistTexts) {
-  view.assist = true;
-  g.View = &view;
-  const auto refused = [&](Selection picked) {
-    return [=, this] { return RefusalText(g, RefusalReason(g, picked)); };
-  };
-  const auto played = [&](Selection cards) {
-    return [=, this] { return ApplyPlay(g, {cards}), view.Log().back(); };
-  };
+  view.assist = true, g.View = &view;
+  // clang-format off
+  const auto refused = [&](Selection picked) { return [=, this] { return RefusalText(g, RefusalReason(g, picked)); }; };
+  const auto played = [&](Selection cards) { return [=, this] { return ApplyPlay(g, {cards}), view.Log().back(); }; };
   const auto passed = [&] { return DrawFromStock(g, g.Turn, false), view.Log().back(); };
+  // clang-format on
   const std::vector<int> eights = {64, 67, 100}, sevens = {49, 50, 51, 52, 100};
   const struct {
     Scene scene;
@@ -334,8 +331,7 @@ TEST_F(ViewTest, AssistTexts) {
       // clang-format on
   };
   for (const auto& row : rows) {
-    Set(row.scene);
-    g.SeatsInPlay = g.Options.SeatCount;
+    Set(row.scene), g.SeatsInPlay = g.Options.SeatCount;
     EXPECT_EQ(row.run(), row.text);
   }
 }
@@ -346,12 +342,11 @@ TEST_F(ViewTest, AssistCoversNoCard) {
     Scene busy{.seats = seats, .stock = 120, .line = 15, .initialLine = 15, .lifted = true};
     for (int s = 1; s <= seats; ++s) busy.hands.push_back(std::vector<int>(14, 1));
     Set(busy);
-    for (int s = 1; s <= seats; ++s)
-      for (int k = 1; k <= 8; ++k, ++g.TrickCount) {
-        const Point p = PlayedCardPlace(g.Options, s, k, 8, k % 2 ? 5 : -5, k % 3 - 1);
-        g.TrickX[g.TrickCount + 1] = static_cast<int16_t>(p.x),
-                                g.TrickY[g.TrickCount + 1] = static_cast<int16_t>(p.y);
-      }
+    for (int s = 1, k = 1; s <= seats; ++s)  // both ends of an eight-card play from every seat
+      for (const Point p :
+           {PlayedCardPlace(g.Options, s, k, 8, -5, -5), PlayedCardPlace(g.Options, s, 9 - k, 8, 5, 5)})
+        g.TrickX[++g.TrickCount] = static_cast<int16_t>(p.x),
+        g.TrickY[g.TrickCount] = static_cast<int16_t>(p.y);
     const std::vector<AssistLabel> labels = AssistLabels(g, std::string(100, 'x'), "組になっていない");
     EXPECT_EQ(labels.size(), static_cast<std::size_t>(seats + 3)) << seats << " seats";
     for (const AssistLabel& l : labels)
