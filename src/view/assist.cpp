@@ -97,7 +97,9 @@ std::string LogName(const Game& g, int seat) {
 
 std::vector<AssistLabel> AssistLabels(const Game& g, const std::string& lastAction,
                                       const std::string& refusal) {
-  const std::vector<Rect> cards = CardRects(g);
+  // Besides the cards, the area the player's hand is redrawn in: it would cut a label short.
+  std::vector<Rect> cards = CardRects(g);
+  if (HoldsCards(g.Seat[1].Status)) cards.push_back(kHandArea);
   std::vector<AssistLabel> labels;
   const auto seatColour = [&](int s) {
     return s == g.Turn ? kYellowRgb : s == g.LeadSeat ? kRedRgb : kWhiteRgb;
