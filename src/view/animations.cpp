@@ -40,7 +40,7 @@ void TableView::AnimatePlay() {
   for (int f = 10; f <= 30; f += 10) {
     pacer.PacedFrame([&] {
       RenderTable(0, false, false);
-      for (int i = 1; i <= g.Table.Count && i <= 15; ++i)
+      for (int i = 1; i <= g.Table.Count && i <= kMaxPlayCards; ++i)
         DrawCard(RoundEven((g.Table.X[i] - sx) / 30.0 * f + sx),
                  RoundEven((g.Table.Y[i] - sy) / 30.0 * f + sy), g.Table.Cards[i]);
       frame.Present();

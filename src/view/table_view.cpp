@@ -74,7 +74,7 @@ void TableView::RenderTable(int clearPhase, bool present, bool showTable) {
   for (int i = 1; i <= g.TrickCount && i <= kCardCount; ++i)
     DrawCard(g.TrickX[i] + clearPhase, g.TrickY[i] - clearPhase, g.TrickPile[i]);
   if (showTable) {
-    for (int i = 1; i <= g.Table.Count && i <= 15; ++i) {
+    for (int i = 1; i <= g.Table.Count && i <= kMaxPlayCards; ++i) {
       const int x = g.Table.X[i], y = g.Table.Y[i];
       DrawCard(x + clearPhase, y - clearPhase, g.Table.Cards[i]);
       if (clearPhase != 0) continue;
