@@ -34,7 +34,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: tomaruk [--seed N] [--scale N|auto] [--speed slow|normal|fast]\n"
+    "Usage: tomaruk [--seed N] [--scale N|auto] [--speed slow|normal|fast] [--assist]\n"
     "       tomaruk --simulate DEALS [--seats N] [--seed S] [--options FILE] [--human-as C] [--trace]\n"
     "                               [--jobs N] [--format F] [--stats]\n"
     "       tomaruk --help | --version\n"
@@ -47,13 +47,16 @@ constexpr const char* kUsage =
     "                the largest that leaves about a fifth of the screen free\n"
     "  --speed S     slow, normal or fast: computer turns, the table's sweep and the animations\n"
     "                take 1.5, 1 or 0.5 times their normal time\n"
+    "  --assist      show whose turn it is, every seat's cards against the limit, why a play is\n"
+    "                refused and what just happened; hold the right button or L for the last lines\n"
     "  --simulate    play DEALS deals without a window, every seat by the computer, and print\n"
     "                statistics; 'tomaruk --simulate --help' lists its options\n"
     "  -h, --help    show this help and exit\n"
     "  --version     show the version and exit\n"
     "\n"
     "The file ~/.config/tomaruk/tomaruk.conf (or under $XDG_CONFIG_HOME) may hold the same\n"
-    "settings as lines such as 'scale = 2' and 'speed = fast'; the command line wins over it.\n"
+    "settings as lines such as 'scale = 2', 'speed = fast' and 'assist = on'; the command line\n"
+    "wins over it.\n"
     "\n"
     "Exit status: 0 when the window was closed, 1 when no window can be opened,\n"
     "2 for a wrong argument.\n";
@@ -162,6 +165,8 @@ int main(int argc, char** argv) {
         return 2;
       }
       ++i;
+    } else if (a == "--assist") {
+      asked.assist = true;
     } else if (a == "--simulate") {
       std::cerr << "tomaruk: --simulate must come first: tomaruk --simulate DEALS [options]\n";
       return 2;
@@ -196,6 +201,7 @@ int main(int argc, char** argv) {
   Extras extras = ReadExtrasFile(ExtrasFilePath(), std::cerr);
   if (asked.scale) extras.scale = asked.scale;
   if (asked.speed) extras.speed = asked.speed;
+  if (asked.assist) extras.assist = asked.assist;
   const int scale = WindowScale(extras);
   ScaleControls(scale);
 
@@ -220,12 +226,24 @@ int main(int argc, char** argv) {
   // tools/measure_startup.sh times the start-up: with TOMARUK_QUIT_AT_TITLE set, the program ends as
   // soon as the first frame, the title, is on the window.
   const bool quitAtTitle = !Env("TOMARUK_QUIT_AT_TITLE").empty();
-  frame.presentHook = [&window, quitAtTitle](const QImage& picture) {
-    window.frame()->ShowFrame(picture);
+  TableView view(g, pacer, frame);
+  view.assist = extras.assist.value_or(false);
+  g.View = &view;
+  // With the assist layer the deal's log is shown over the picture while the player holds the
+  // right button or L.
+  QImage lastPicture;
+  bool logHeld = false;
+  frame.presentHook = [&](const QImage& picture) {
+    lastPicture = picture;
+    window.frame()->ShowFrame(logHeld ? view.WithLog(picture) : picture);
     if (quitAtTitle) std::_Exit(0);
   };
-  TableView view(g, pacer, frame);
-  g.View = &view;
+  if (view.assist) {
+    window.onLogKey = [&](bool held) {
+      logHeld = held;
+      if (!lastPicture.isNull()) window.frame()->ShowFrame(held ? view.WithLog(lastPicture) : lastPicture);
+    };
+  }
 #endif
   window.onOptions = [&] {
     FrmOption dialog(g, optionPath, &host, &window, scale);

@@ -104,13 +104,17 @@ Play GameFlow::HumanInput() {
         g.View->DrawPlayerHand(0);
       }
       if (onPlay && count > 0) {
-        if (std::optional<Play> play = ValidatePlay(g, SelectedCards(g, 1))) return *play;
+        const Selection picked = SelectedCards(g, 1);
+        if (std::optional<Play> play = ValidatePlay(g, picked)) return *play;
         // An illegal play is simply taken back.
+        g.View->PlayRefused(picked);
         me.Selected.fill(false);
         count = 0;
         g.View->DrawPlayerHand(0);
       } else if (onPass && PassAllowed(g)) {
         return {};
+      } else if (onPass) {
+        g.View->PlayRefused({});
       }
     }
     pacer.Wait(kClickPollMs);

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace tomaruk {
 
@@ -26,6 +27,8 @@ class Presenter {
   // Partial redraws used by the human's input loop; Present shows the frame.
   virtual void DrawPlayerHand(int /*offset*/) {}
   virtual void DrawButtons(int /*highlight*/) {}
+  // The rules refused the player's 決定 on these cards (in hand order), or its パス (no cards).
+  virtual void PlayRefused(const std::vector<uint8_t>& /*picked*/) {}
   virtual void Present() {}
   // The title frame with "Click to Start...".
   virtual void DrawTitle() {}

@@ -21,6 +21,8 @@ struct Play {
 // them against the table: the play they make (a wrapping stair in its own
 // order), or nothing when the rules refuse them.
 std::optional<Play> ValidatePlay(const Game& g, Selection picked);
+// The same cards as a set or a stair on an empty table, or nothing when they are neither.
+std::optional<Play> SetOrStair(const Game& g, Selection picked);
 // "パス" is accepted only when the seat does not lead freely.
 bool PassAllowed(const Game& g);
 // The cards a seat's Selected flags mark, in hand order.

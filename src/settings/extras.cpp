@@ -55,6 +55,10 @@ bool SetExtra(Extras& extras, const std::string& key, const std::string& value) 
     if (ok) extras.scale = value == "auto" ? 0 : value[0] - '0';
     return ok;
   }
+  if (key == "assist" && (value == "on" || value == "off")) {
+    extras.assist = value == "on";
+    return true;
+  }
   for (auto [name, speed] :
        {std::pair{"slow", Speed::kSlow}, {"normal", Speed::kNormal}, {"fast", Speed::kFast}}) {
     if (key == "speed" && value == name) {
@@ -68,6 +72,7 @@ bool SetExtra(Extras& extras, const std::string& key, const std::string& value) 
 std::string ExtraValues(const std::string& key) {
   if (key == "scale") return "1, 2, 3, 4 or auto";
   if (key == "speed") return "slow, normal or fast";
+  if (key == "assist") return "on or off";
   return "";
 }
 
@@ -106,6 +111,7 @@ Extras ReadExtrasFile(const std::string& path, std::ostream& warnings) {
       problem = key + " takes " + ExtraValues(key) + ", not '" + Shown(value) + "'; the default is used";
       if (key == "scale") extras.scale.reset();
       if (key == "speed") extras.speed.reset();
+      if (key == "assist") extras.assist.reset();
     }
     if (!problem.empty()) warnings << where << ", line " << number << ": " << problem << '\n';
   }

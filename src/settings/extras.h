@@ -7,14 +7,15 @@
 
 namespace tomaruk {
 
-// What the player may add to the game: a bigger window and the pace of play. Each comes from the
-// command line or from the configuration file; one given nowhere leaves the game as it always is.
+// What the player may add to the game: a bigger window, the pace of play and the assist layer. Each comes
+// from the command line or from the configuration file; one given nowhere leaves the game as it always is.
 struct Extras {
   std::optional<int> scale;  // 1..4, or 0: the largest that suits the screen
   std::optional<Speed> speed;
+  std::optional<bool> assist;  // "on" or "off"; --assist turns it on
 };
 
-// Takes the value of the extra named key ("scale" or "speed"); false when key names none or the
+// Takes the value of the extra named key ("scale", "speed" or "assist"); false when key names none or the
 // value is not one the extra takes. ExtraValues says which those are ("" for an unknown key).
 bool SetExtra(Extras& extras, const std::string& key, const std::string& value);
 std::string ExtraValues(const std::string& key);

@@ -49,6 +49,13 @@ void FrameWidget::paintEvent(QPaintEvent*) {
 
 void FrameWidget::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) pressedSinceQuery = true;
+  const auto* window = dynamic_cast<FrmMain*>(this->window());
+  if (event->button() == Qt::RightButton && window != nullptr && window->onLogKey) window->onLogKey(true);
+}
+
+void FrameWidget::mouseReleaseEvent(QMouseEvent* event) {
+  const auto* window = dynamic_cast<FrmMain*>(this->window());
+  if (event->button() == Qt::RightButton && window != nullptr && window->onLogKey) window->onLogKey(false);
 }
 
 // The second press of a quick double click arrives as a double click: it is a press all the same.
@@ -82,7 +89,19 @@ void FrmMain::keyPressEvent(QKeyEvent* event) {
     close();
     return;
   }
+  if (event->key() == Qt::Key_L && !event->isAutoRepeat() && onLogKey) {
+    onLogKey(true);
+    return;
+  }
   QMainWindow::keyPressEvent(event);
+}
+
+void FrmMain::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_L && !event->isAutoRepeat() && onLogKey) {
+    onLogKey(false);
+    return;
+  }
+  QMainWindow::keyReleaseEvent(event);
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {

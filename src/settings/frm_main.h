@@ -25,6 +25,7 @@ class FrameWidget : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   QImage shown_;
@@ -43,9 +44,12 @@ class FrmMain : public QMainWindow {
   bool closing() const { return closing_; }
   // What "オプション" does (start-up opens the options dialog here).
   std::function<void()> onOptions;
+  // Told when the player starts or stops holding the right button or L (the log, with --assist).
+  std::function<void(bool held)> onLogKey;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

@@ -8,7 +8,32 @@
 
 namespace tomaruk {
 
+namespace {
+
+// Marks the view busy with an animation while it lasts: its own redraws log nothing.
+class Busy {
+ public:
+  explicit Busy(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+  ~Busy() { flag_ = was_; }
+  Busy(const Busy&) = delete;
+  Busy& operator=(const Busy&) = delete;
+
+ private:
+  bool& flag_;
+  bool was_;
+};
+
+}  // namespace
+
 void TableView::AnimatePlay() {
+  if (assist) {
+    AddToLog("");
+    pending_ = NoteBeforeEffects(g);
+    clears_ = 0;
+    lastWasPlay_ = true;
+    refusal_.clear();
+  }
+  const Busy busy(busy_);
   // The human plays from the middle of the hand; a computer seat from its first back.
   const Point from = PlayFrom(g.Options, g.Turn);
   const int sx = from.x, sy = from.y;
@@ -24,6 +49,13 @@ void TableView::AnimatePlay() {
 }
 
 void TableView::AnimateDraw(int seat) {
+  if (assist) {
+    AddToLog(LogName(g, seat) +
+             (g.Seat[seat].Status == kSkipped ? ": スキップで1枚引く" : ": パスで1枚引く"));
+    lastWasPlay_ = false;
+    refusal_.clear();
+  }
+  const Busy busy(busy_);
   // The drawn card is the top of the pile; the pile and the hand do not change while it moves.
   if (g.StockCount < 1) return;
   const SeatRecord& rec = g.Seat[seat];
@@ -67,6 +99,10 @@ void TableView::AnimateDraw(int seat) {
 }
 
 void TableView::AnimateDropOut(const std::array<bool, 9>& marked) {
+  for (int s = 1; assist && s <= g.Options.SeatCount && s <= kMaxSeats; ++s)
+    if (marked[static_cast<std::size_t>(s)]) AddToLog(LogName(g, s) + ": " + CountText(g, s) + "で脱落");
+  lastWasPlay_ = false;
+  const Busy busy(busy_);
   for (int t = 0; t <= kCardH; t += 8) {
     pacer.host().PumpMessages();
     pacer.PacedFrame([&] {
@@ -91,6 +127,12 @@ void TableView::AnimateDropOut(const std::array<bool, 9>& marked) {
 }
 
 void TableView::ClearTableEffect() {
+  if (pending_) {
+    ++clears_;
+  } else if (assist && !lastWasPlay_) {
+    AddToLog("全員パスで場が流れる");
+  }
+  const Busy busy(busy_);
   RenderTable(0, true, true);
   pacer.ComputerPause(HurryOn(g));
   // The played cards sweep up and to the right, off the table.
@@ -101,6 +143,7 @@ void TableView::ClearTableEffect() {
 }
 
 void TableView::DealtCard() {
+  const Busy busy(busy_);
   RenderTable(0, true, true);
   pacer.Wait(kDealtCardMs);
 }

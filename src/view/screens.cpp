@@ -55,6 +55,7 @@ void TableView::DrawTitle() {
 }
 
 void TableView::ShowDealResult(const DealResult& r) {
+  if (assist) AddToLog("");
   const int n = r.Seats;
   const auto say = [this](int x, int y, const std::string& text, bool yellow = false) {
     frame.SetForeground(yellow ? kYellowRgb : kWhiteRgb);
@@ -100,7 +101,22 @@ void TableView::ShowDealResult(const DealResult& r) {
   frame.SetForeground(kWhiteRgb);
   frame.SetPenWidth(1);
   frame.DrawLine(40, yTotal - 6, W - 40, yTotal - 6);
+  // With the assist layer the game's winner is named in full above the table: the highest score
+  // among those that reached the winning score.
+  if (assist && r.GameOver) {
+    int best = 0;
+    for (int i = 1; i <= n; ++i)
+      if (r.Seat[i].ReachedGoal) best = std::max(best, r.Seat[i].Score);
+    std::string winners;
+    for (int i = 1; i <= n; ++i)
+      if (r.Seat[i].ReachedGoal && r.Seat[i].Score == best)
+        winners += (winners.empty() ? "" : "・") + LogName(g, i);
+    frame.DimRect(32, H / 2 - 186, W - 64, 30);
+    say(44, H / 2 - 180, "優勝 " + winners + " " + std::to_string(best) + "点", true);
+  }
   showAndWait();
+  log_.clear();
+  pending_.reset();
 }
 
 void TableView::WaitForClick() {

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "game/rules.h"
+
 namespace tomaruk {
 
 namespace {
@@ -22,6 +24,11 @@ std::string TableView::SeatLabel(int s) const {
 }
 
 void TableView::RenderTable(int clearPhase, bool present, bool showTable) {
+  // A play is logged once its effects are done; a finishing seat's, once it is out.
+  if (assist && pending_ && !busy_) {
+    const SeatRecord& player = g.Seat[pending_->seat];
+    if (player.CardCount > 0 || IsOut(player.Status)) AddToLog("");
+  }
   frame.SetFontSize(12);
   frame.CopyBackground(0, 0, kScreenWidth, kScreenHeight);
   const SeatRecord& me = g.Seat[1];
@@ -84,6 +91,7 @@ void TableView::RenderTable(int clearPhase, bool present, bool showTable) {
       }
     }
   }
+  if (assist) DrawAssist();
   if (present) frame.Present();
 }
 
@@ -98,19 +106,42 @@ void TableView::DrawPlayerHand(int offset) {
 
 void TableView::DrawButtons(int highlight) {
   frame.SetPenWidth(1);
+  // With the assist layer a button the player can use now is drawn live, the one under the
+  // cursor yellow, and a refused play's reason shows below them for a moment.
+  const SeatRecord& me = g.Seat[1];
+  bool live[3] = {false, false, false};
+  std::string refusal;
+  if (assist && g.Turn == 1 && me.Status == kPlaying && !busy_) {
+    for (int i = 1; i < kHandSlots; ++i) live[kPlayButton] = live[kPlayButton] || me.Selected[i];
+    live[kPassButton] = PassAllowed(g);
+    refusal = FreshRefusal();
+  }
+  const std::string assistKey = assist ? std::string{char('0' + live[1]), char('0' + live[2])} + refusal : "";
   // Drawn over themselves the buttons change no pixel: the input loop's redraw every poll is
   // skipped while nothing else was drawn since and the same button is lit.
-  if (highlight == buttonsLit_ && frame.fontSize == buttonsFont_ && frame.Version() == buttonsVersion_) {
+  if (highlight == buttonsLit_ && frame.fontSize == buttonsFont_ && frame.Version() == buttonsVersion_ &&
+      assistKey == buttonsAssist_) {
     frame.SetForeground(highlight == kPassButton ? kWhiteRgb : kGreyRgb);  // as drawing them leaves it
     return;
   }
+  if (assist) {
+    const Rect below{kScreenWidth / 2 + 144, ButtonColumn().Bottom(), kScreenWidth / 2 - 144,
+                     kScreenHeight - ButtonColumn().Bottom()};
+    frame.CopyBackground(below.x, below.y, below.w, below.h);
+    for (const AssistLabel& l : AssistLabels(g, "", refusal)) {
+      if (l.text != refusal) continue;
+      frame.SetForeground(l.colour);
+      frame.DrawText(l.box.x, l.box.y, l.text);
+    }
+  }
   for (const TableButton b : {kPlayButton, kPassButton}) {
     const Rect box = ButtonBox(b);
-    frame.SetForeground(highlight == b ? kWhiteRgb : kGreyRgb);
+    frame.SetForeground(highlight == b ? (assist ? kYellowRgb : kWhiteRgb) : live[b] ? kWhiteRgb : kGreyRgb);
     frame.FrameRect(box.x, box.y, box.Right(), box.Bottom());
     frame.DrawText(ButtonCaption(b).x, ButtonCaption(b).y, b == kPlayButton ? "決定" : "パス");
   }
   buttonsLit_ = highlight;
+  buttonsAssist_ = assistKey;
   buttonsFont_ = frame.fontSize;
   buttonsVersion_ = frame.Version();
 }

@@ -374,11 +374,11 @@ TEST(Extras, TheFileAndTheAutomaticScale) {
   TempDir dir;
   const std::string path = dir.File("tomaruk.conf"), at = "tomaruk: " + path + ", line ";
   // clang-format off
-  std::ofstream(path) << "\xEF\xBB\xBF# mine\n[tomaruk]\nscale = 3\r\n speed=fast \nspeed = warp\nsi\x1b" "ze = 2\njunk\n; end";
+  std::ofstream(path) << "\xEF\xBB\xBF# mine\n[tomaruk]\nscale = 3\r\n speed=fast \nspeed = warp\nsi\x1b" "ze = 2\njunk\n; end\nassist = on";
   std::ostringstream warnings;
   const Extras e = ReadExtrasFile(path, warnings), none = ReadExtrasFile(dir.File("missing"), warnings);
   ReadExtrasFile(dir.path(), warnings);  // a folder in the file's place
-  EXPECT_EQ(std::tuple(e.scale, e.speed, none.scale, none.speed), std::tuple(std::optional(3), std::optional<Speed>(), std::nullopt, std::nullopt));
+  EXPECT_EQ(std::tuple(e.scale, e.speed, e.assist, none.scale, none.assist), std::tuple(std::optional(3), std::optional<Speed>(), std::optional(true), std::nullopt, std::nullopt));
   EXPECT_EQ(warnings.str(), at + "5: speed takes slow, normal or fast, not 'warp'; the default is used\n" +
                             at + "6: there is no setting 'si?ze'; the line is ignored\n" +
                             at + "7: 'junk' is not a 'key = value' line; it is ignored\n" +
@@ -511,7 +511,7 @@ TEST(CommandLine, HelpVersionWrongArgumentsAndNoDisplay) {
       {{"--scale", "5"}, nullptr, 2, "", "--scale needs 1, 2, 3, 4 or auto"},
       {{"--scale", "auto", "--speed"}, nullptr, 2, "", "--speed needs slow, normal or fast"},
       {{}, nullptr, 1, "", "--simulate"},
-      {{"--seed", "3", "--scale", "2", "--speed", "fast"}, nullptr, 1, "", "a graphical session is needed"},
+      {{"--seed", "3", "--scale", "2", "--speed", "fast", "--assist"}, nullptr, 1, "", "a graphical session is needed"},
       {{}, ":4711", 1, "", "a graphical session is needed"},  // a display that does not answer: not an abort
       // clang-format on
   };

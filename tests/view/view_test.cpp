@@ -6,7 +6,9 @@
 #include <QPainter>
 #include <functional>
 
+#include "game/deal.h"
 #include "game/deal_result.h"
+#include "game/rules.h"
 #include "support/fake_host.h"
 #include "view/table_view.h"
 
@@ -295,6 +297,63 @@ TEST_F(ViewTest, PresentsOnlyChangedPixels) {
     frame.Present();
     EXPECT_EQ(shown.size() - before, rows[i].second ? 1u : 0u) << "row " << i;
     EXPECT_EQ(shown.back(), frame.picMain) << "row " << i;
+  }
+}
+
+// The assist layer's words: a refused 決定 or パス on the table of 5♥ 5♦ (both locks), and the log
+// line of a play or a pass once the rules are done with it.
+TEST_F(ViewTest, AssistTexts) {
+  view.assist = true, g.View = &view;
+  // clang-format off
+  const auto refused = [&](Selection picked) { return [=, this] { return RefusalText(g, RefusalReason(g, picked)); }; };
+  const auto played = [&](Selection cards) { return [=, this] { return ApplyPlay(g, {cards}), view.Log().back(); }; };
+  const auto passed = [&] { return DrawFromStock(g, g.Turn, false), view.Log().back(); };
+  // clang-format on
+  const std::vector<int> eights = {64, 67, 100}, sevens = {49, 50, 51, 52, 100};
+  const struct {
+    Scene scene;
+    std::function<std::string()> run;
+    std::string text;
+  } rows[] = {
+      // clang-format off
+      {{.lead = 2}, refused({1}), "枚数が違う"},
+      {{.lead = 2}, refused({1, 13}), "組になっていない"},
+      {{.lead = 2}, refused({37, 40}), "マークしばり中"},
+      {{.lead = 2}, refused({52, 55}), "偶数しばり中"},
+      {{.lead = 2}, refused({16, 19}), "場より弱い"},
+      {{.lead = 1}, refused({}), "親はパスできない"},
+      {{.lead = 2, .hands = {eights}}, played({64, 67}), "1P: 8×2 8切り"},
+      {{.lead = 2, .hands = {sevens}}, played({49, 50, 51, 52}), "1P: 7×4 革命 黒7で制限8"},
+      {{.lead = 2, .hands = {{25, 100}, {1}}}, played({25}), "1P: 5×1 2Pスキップ"},
+      {{.turn = 2, .hands = {{1}, {97, 98}}}, played({97}), "2P たまねこ: Q×1 Qリバース"},
+      {{.lead = 2, .hands = {{100}, {1}, {2}}}, played({100}), "1P: Q×1 あがり"},
+      {{.turn = 3, .stock = 36, .hands = {{1}, {2}, {3}}}, passed, "3P たまねこ: パスで1枚引く"},
+      // clang-format on
+  };
+  for (const auto& row : rows) {
+    Set(row.scene), g.SeatsInPlay = g.Options.SeatCount;
+    EXPECT_EQ(row.run(), row.text);
+  }
+}
+
+// On a busy table at every number of seats the assist's labels all find a place, and none lies on a card.
+TEST_F(ViewTest, AssistCoversNoCard) {
+  for (int seats = 2; seats <= 8; ++seats) {
+    Scene busy{.seats = seats, .stock = 120, .line = 15, .initialLine = 15, .lifted = true};
+    for (int s = 1; s <= seats; ++s) busy.hands.push_back(std::vector<int>(14, 1));
+    Set(busy);
+    for (int s = 1, k = 1; s <= seats; ++s)  // both ends of an eight-card play from every seat
+      for (const Point p :
+           {PlayedCardPlace(g.Options, s, k, 8, -5, -5), PlayedCardPlace(g.Options, s, 9 - k, 8, 5, 5)})
+        g.TrickX[++g.TrickCount] = static_cast<int16_t>(p.x),
+        g.TrickY[g.TrickCount] = static_cast<int16_t>(p.y);
+    const std::vector<AssistLabel> labels = AssistLabels(g, std::string(100, 'x'), "組になっていない");
+    EXPECT_EQ(labels.size(), static_cast<std::size_t>(seats + 3)) << seats << " seats";
+    for (const AssistLabel& l : labels)
+      for (const Rect& c : CardRects(g))
+        EXPECT_FALSE(l.box.x < c.Right() && c.x < l.box.Right() && l.box.y < c.Bottom() &&
+                     c.y < l.box.Bottom())
+            << seats << " seats: " << l.text << " on a card at " << c.x << "," << c.y;
   }
 }
 
