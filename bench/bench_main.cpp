@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -91,11 +92,10 @@ void LoadMemory(const Position& p, ComputerPlayer& ai) {
   ai.AnySkipped = p.anySkipped;
 }
 
-// Positions drawn from real deals of every seat count.
-std::vector<Position> CollectPositions(std::size_t wanted) {
+// Positions drawn from real deals of one seat count.
+std::vector<Position> CollectPositions(int seats, std::size_t wanted) {
   std::vector<Position> out;
   for (uint64_t seed = 1; out.size() < wanted && seed < 1000; ++seed) {
-    const int seats = 2 + static_cast<int>(seed % 7);
     auto g = NewGame(seed, seats);
     HeadlessHost host;
     Pacer pacer(host);
@@ -150,18 +150,35 @@ static void HeadlessDeals(benchmark::State& state) {
 }
 BENCHMARK(HeadlessDeals)->Arg(0)->Arg(1)->ArgName("checked");
 
-// One ComputerTurn over positions taken from real deals of 2 to 8 seats
-// (goal: a median of 5 us or less). Each call is timed alone, after its
-// position has been restored; median_us is over all calls.
+// One ComputerTurn, each call timed alone right after its position was restored, over positions
+// taken from real deals: Arg(N) those of N seats, Arg(0) those of every seat count 2 to 8 alike
+// (kPositionsPerSeatCount each, goal: p99 2.5 us or less). median_us, mean_us and p99_us are over
+// all the calls timed and include one clock reading each; clock_us is an empty call's time.
 static void ComputerTurnOverRealPositions(benchmark::State& state) {
-  static const std::vector<Position> positions = CollectPositions(4000);
+  constexpr std::size_t kPositionsPerSeatCount = 600;
+  static const auto bySeats = [] {
+    std::array<std::vector<Position>, kMaxSeats + 1> collected;
+    for (int seats = 2; seats <= kMaxSeats; ++seats)
+      collected[seats] = CollectPositions(seats, kPositionsPerSeatCount);
+    return collected;
+  }();
+  std::vector<const Position*> positions;
+  for (int seats = 2; seats <= kMaxSeats; ++seats)
+    if (state.range(0) == 0 || state.range(0) == seats)
+      for (const Position& p : bySeats[seats]) positions.push_back(&p);
+  std::vector<double> clock(1001);
+  for (double& s : clock) {
+    const auto t0 = std::chrono::steady_clock::now();
+    s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+  }
+  std::nth_element(clock.begin(), clock.begin() + 500, clock.end());
   Game work;
   ComputerPlayer ai(work);
   std::vector<double> times;
   times.reserve(1 << 20);
   std::size_t next = 0;
   for (auto _ : state) {
-    const Position& p = positions[next];
+    const Position& p = *positions[next];
     next = (next + 1) % positions.size();
     CopyState(*p.g, work);
     LoadMemory(p, ai);
@@ -174,40 +191,74 @@ static void ComputerTurnOverRealPositions(benchmark::State& state) {
     if (times.size() < times.capacity()) times.push_back(s);
   }
   if (!times.empty()) {
+    double sum = 0;
+    for (double t : times) sum += t;
     std::sort(times.begin(), times.end());
     state.counters["median_us"] = times[times.size() / 2] * 1e6;
+    state.counters["mean_us"] = sum / static_cast<double>(times.size()) * 1e6;
     state.counters["p99_us"] = times[times.size() * 99 / 100] * 1e6;
   }
+  state.counters["clock_us"] = clock[500] * 1e6;
   state.counters["positions"] = static_cast<double>(positions.size());
 }
-BENCHMARK(ComputerTurnOverRealPositions)->UseManualTime();
+BENCHMARK(ComputerTurnOverRealPositions)->UseManualTime()->Arg(0)->DenseRange(2, kMaxSeats)->ArgName("seats");
 
 #ifdef TOMARUK_BENCH_VIEW
-// The whole table of eight seats drawn into the frame (goal: 0.3 ms or less).
+// The whole table of eight seats drawn into the frame at its busiest (goal: 0.15 ms or less): at
+// limit 15, of the first 200 deals of seed 88 the moment with the fullest trick pile while all eight
+// seats play and two or more cards lie on the table, with both lock frames (suits and even/odd) put
+// around those cards. With brimful:1 the trick pile is filled as if nobody had passed since the deal
+// began: every card in no hand and not on the table, laid in plays of one to four cards from each
+// seat in turn (those cards also stay where they were, so the draw pile keeps its height; only the
+// drawing reads this table).
 static void RenderFullTable(benchmark::State& state) {
   auto g = NewGame(88, 8);
   g->Options.InitialLine = 15;
-  // Play into a deal until the table holds cards and every seat several.
   HeadlessHost host;
   Pacer pacer(host);
   GameFlow flow(*g, pacer);
   flow.humanIsComputer = true;
-  NewDeal(*g);
-  for (int i = 0; i < 12 && g->SeatsInPlay > 1; ++i) {
-    ++g->TurnCounter;
-    flow.PlayTurn();
+  Game busy;
+  flow.afterTurn = [&] {
+    if (g->SeatsInPlay == kMaxSeats && g->Table.Count >= 2 && g->TrickCount > busy.TrickCount)
+      CopyState(*g, busy);
+  };
+  flow.StartGame();
+  for (int d = 0; d < 200; ++d) {
+    flow.PlayDeal();
+    if (g->GameOver) flow.StartGame();
+  }
+  busy.Table.SuitLock = busy.Table.ParityLock = true;
+  Random jitter(88);
+  if (state.range(0) != 0) busy.TrickCount = 0;
+  for (int c = 1, play = 0; state.range(0) != 0 && c <= kCardCount; ++play) {
+    const int n = 1 + play % 4, seat = 1 + play % kMaxSeats;
+    const double a = ((seat - 1) * 45 + 90) * 0.017453292519943278;
+    const double x = std::cos(a) * 48 + kScreenWidth / 2 + jitter.Next() * 10 - 5 + 16;
+    const double y = std::sin(a) * 36 + kScreenHeight / 2 + jitter.Next() * 10 - 5 - 48;
+    for (int k = 1; k <= n && c <= kCardCount; ++c) {
+      if (busy.CardPlace[c] == kOnTable || busy.CardPlace[c] <= kMaxSeats) continue;
+      busy.TrickPile[++busy.TrickCount] = static_cast<uint8_t>(c);
+      busy.TrickX[busy.TrickCount] = static_cast<int16_t>(std::lround(x + (k - (n + 1) / 2.0) * kFanStep));
+      busy.TrickY[busy.TrickCount] = static_cast<int16_t>(std::lround(y));
+      ++k;
+    }
   }
   Frame frame;
   frame.InitSurfaces();
-  TableView view(*g, pacer, frame);
+  TableView view(busy, pacer, frame);
   for (auto _ : state) {
     view.RenderTable(0, false, true);
     benchmark::ClobberMemory();
   }
-  state.counters["table_cards"] = g->Table.Count;
-  state.counters["seats_in_play"] = g->SeatsInPlay;
+  int hands = 0;
+  for (int s = 1; s <= kMaxSeats; ++s) hands += busy.Seat[s].CardCount;
+  state.counters["hand_cards"] = hands;
+  state.counters["table_cards"] = busy.Table.Count;
+  state.counters["trick_cards"] = busy.TrickCount;
+  state.counters["stock_cards"] = busy.StockCount;
 }
-BENCHMARK(RenderFullTable)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RenderFullTable)->Arg(0)->Arg(1)->ArgName("brimful")->Unit(benchmark::kMicrosecond);
 #endif
 
 int main(int argc, char** argv) {

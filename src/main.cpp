@@ -1,6 +1,7 @@
 // Tomaruk: builds the window and the host, then runs the game until the window closes.
 #include <QApplication>
 #include <QIcon>
+#include <QScreen>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "flow/host.h"
 #include "game/options.h"
 #include "game/state.h"
+#include "settings/extras.h"
 #include "settings/frm_main.h"
 #include "settings/frm_option.h"
 #include "settings/paths.h"
@@ -32,18 +34,29 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: tomaruk [--seed N]\n"
+    "Usage: tomaruk [--seed N] [--scale N|auto] [--speed slow|normal|fast] [--assist]\n"
     "       tomaruk --simulate DEALS [--seats N] [--seed S] [--options FILE] [--human-as C] [--trace]\n"
+    "                               [--jobs N] [--format F] [--stats]\n"
     "       tomaruk --help | --version\n"
     "\n"
     "Tomaruk is a climbing and shedding card game against one to seven computer players.\n"
     "Without --simulate it opens the game's window: play with the mouse; Escape quits.\n"
     "\n"
     "  --seed N      deal from a fixed random seed (a repeatable game)\n"
+    "  --scale N     show each pixel of the game as N x N pixels, N from 1 to 4; 'auto' takes\n"
+    "                the largest that leaves about a fifth of the screen free\n"
+    "  --speed S     slow, normal or fast: computer turns, the table's sweep and the animations\n"
+    "                take 1.5, 1 or 0.5 times their normal time\n"
+    "  --assist      show whose turn it is, every seat's cards against the limit, why a play is\n"
+    "                refused and what just happened; hold the right button or L for the last lines\n"
     "  --simulate    play DEALS deals without a window, every seat by the computer, and print\n"
     "                statistics; 'tomaruk --simulate --help' lists its options\n"
     "  -h, --help    show this help and exit\n"
     "  --version     show the version and exit\n"
+    "\n"
+    "The file ~/.config/tomaruk/tomaruk.conf (or under $XDG_CONFIG_HOME) may hold the same\n"
+    "settings as lines such as 'scale = 2', 'speed = fast' and 'assist = on'; the command line\n"
+    "wins over it.\n"
     "\n"
     "Exit status: 0 when the window was closed, 1 when no window can be opened,\n"
     "2 for a wrong argument.\n";
@@ -99,6 +112,14 @@ void StartupMessage(QtMsgType type, const QMessageLogContext&, const QString& te
   startupMessages.push_back(text.toStdString());
 }
 
+// The window's scale: 1 unless asked for; "auto" is measured on the screen the window opens on.
+int WindowScale(const tomaruk::Extras& extras) {
+  if (!extras.scale) return 1;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize size = screen != nullptr ? screen->availableSize() * screen->devicePixelRatio() : QSize();
+  return tomaruk::ChooseScale(*extras.scale, size.width(), size.height());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -120,6 +141,7 @@ int main(int argc, char** argv) {
 
   bool seeded = false;
   uint64_t seed = 0;
+  Extras asked;  // on the command line
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (IsHelp(a)) {
@@ -137,6 +159,14 @@ int main(int argc, char** argv) {
       }
       seeded = true;
       ++i;
+    } else if (a == "--scale" || a == "--speed") {
+      if (i + 1 >= args.size() || !SetExtra(asked, a.substr(2), args[i + 1])) {
+        std::cerr << "tomaruk: " << a << " needs " << ExtraValues(a.substr(2)) << "\n";
+        return 2;
+      }
+      ++i;
+    } else if (a == "--assist") {
+      asked.assist = true;
     } else if (a == "--simulate") {
       std::cerr << "tomaruk: --simulate must come first: tomaruk --simulate DEALS [options]\n";
       return 2;
@@ -167,7 +197,15 @@ int main(int argc, char** argv) {
   for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icon/tomaruk-%1.png").arg(size));
   QApplication::setWindowIcon(icon);
 
-  FrmMain window;
+  // The configuration file, then the command line over it.
+  Extras extras = ReadExtrasFile(ExtrasFilePath(), std::cerr);
+  if (asked.scale) extras.scale = asked.scale;
+  if (asked.speed) extras.speed = asked.speed;
+  if (asked.assist) extras.assist = asked.assist;
+  const int scale = WindowScale(extras);
+  ScaleControls(scale);
+
+  FrmMain window(scale);
   window.show();
   if (!seeded) seed = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 
@@ -180,16 +218,35 @@ int main(int argc, char** argv) {
 
   QtHost host(window);
   Pacer pacer(host);
+  pacer.speed = extras.speed.value_or(Speed::kNormal);
 #ifdef TOMARUK_HAS_VIEW
   Frame frame;
   frame.InitSurfaces();
   frame.presentChangesOnly = true;
-  frame.presentHook = [&window](const QImage& picture) { window.frame()->ShowFrame(picture); };
+  // tools/measure_startup.sh times the start-up: with TOMARUK_QUIT_AT_TITLE set, the program ends as
+  // soon as the first frame, the title, is on the window.
+  const bool quitAtTitle = !Env("TOMARUK_QUIT_AT_TITLE").empty();
   TableView view(g, pacer, frame);
+  view.assist = extras.assist.value_or(false);
   g.View = &view;
+  // With the assist layer the deal's log is shown over the picture while the player holds the
+  // right button or L.
+  QImage lastPicture;
+  bool logHeld = false;
+  frame.presentHook = [&](const QImage& picture) {
+    lastPicture = picture;
+    window.frame()->ShowFrame(logHeld ? view.WithLog(picture) : picture);
+    if (quitAtTitle) std::_Exit(0);
+  };
+  if (view.assist) {
+    window.onLogKey = [&](bool held) {
+      logHeld = held;
+      if (!lastPicture.isNull()) window.frame()->ShowFrame(held ? view.WithLog(lastPicture) : lastPicture);
+    };
+  }
 #endif
   window.onOptions = [&] {
-    FrmOption dialog(g, optionPath, &host, &window);
+    FrmOption dialog(g, optionPath, &host, &window, scale);
     dialog.exec();
   };
 

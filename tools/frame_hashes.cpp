@@ -8,10 +8,18 @@
 // The player clicks the title, leads its first card, passes otherwise and
 // clicks through the result screens; its clock is virtual, so a deal takes a
 // second whatever its animations.
+//
+// A speed (slow, normal, fast) paces the deal as the window's --speed does; with
+// --wall the clock is the real one and the deal's wall time is printed last:
+//
+//   frame_hashes 7 fast --wall | tail -1
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QThread>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "flow/flow.h"
 #include "game/options.h"
@@ -24,30 +32,32 @@ using namespace tomaruk;
 
 class ScriptedPlayer : public Host {
  public:
-  explicit ScriptedPlayer(const Game& g) : g_(g) {}
+  ScriptedPlayer(const Game& g, bool wall) : g_(g), wall_(wall) { clock_.start(); }
   void PumpMessages() override {
-    if (now_ > 3600000) throw QuitRequested{};  // an hour of game time: something hangs
+    if (Millis() > 3600000) throw QuitRequested{};  // an hour of game time: something hangs
   }
-  uint32_t Millis() override { return now_; }
-  void Sleep1() override { ++now_; }
+  uint32_t Millis() override { return wall_ ? static_cast<uint32_t>(clock_.elapsed()) : now_; }
+  void Sleep1() override { wall_ ? QThread::msleep(1) : void(++now_); }
   // The button is down for 15 ms of every 100, long enough for a 10 ms poll to
   // see it.
-  bool LeftButtonState() override { return now_ % 100 >= 60 && now_ % 100 < 75; }
+  bool LeftButtonState() override { return Millis() % 100 >= 60 && Millis() % 100 < 75; }
   Point Cursor() override {
     const SeatRecord& me = g_.Seat[1];
     if (g_.Turn != 1 || me.Status != kPlaying) return {300, 200};
     bool chosen = false;
     for (int i = 1; i <= me.CardCount; ++i) chosen = chosen || me.Selected[i];
-    const int left = kScreenWidth / 2 - (g_.Options.InitialLine + 3) * 8;
-    if (chosen) return {480, 420};                    // "決定"
-    if (g_.Table.Count == 0) return {left + 4, 420};  // the first card
-    return {480, 456};                                // "パス"
+    const Rect play = ButtonBox(kPlayButton), pass = ButtonBox(kPassButton), first = HandSlot(g_.Options, 1);
+    if (chosen) return {play.x + 24, play.y + 12};                // "決定"
+    if (g_.Table.Count == 0) return {first.x + 4, first.y + 48};  // the first card
+    return {pass.x + 24, pass.y + 12};                            // "パス"
   }
   void MessageBox(const std::string& text) override { std::printf("message %s\n", text.c_str()); }
   void SetOptionsMenuEnabled(bool) override {}
 
  private:
   const Game& g_;
+  bool wall_;
+  QElapsedTimer clock_;
   uint32_t now_ = 0;
 };
 
@@ -57,6 +67,13 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   const uint64_t seed = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 7;
+  Speed speed = Speed::kNormal;
+  bool wall = false;
+  for (int i = 2; i < argc; ++i) {
+    if (std::strcmp(argv[i], "slow") == 0) speed = Speed::kSlow;
+    if (std::strcmp(argv[i], "fast") == 0) speed = Speed::kFast;
+    if (std::strcmp(argv[i], "--wall") == 0) wall = true;
+  }
 
   Game g;
   g.Rng.Seed(seed);
@@ -66,8 +83,9 @@ int main(int argc, char** argv) {
   InitCharacters(g);
   g.Characters[0].Name = "    ";
 
-  ScriptedPlayer host(g);
+  ScriptedPlayer host(g, wall);
   Pacer pacer(host);
+  pacer.speed = speed;
   Frame frame;
   frame.InitSurfaces();
   frame.presentChangesOnly = true;  // as the game's window does
@@ -83,6 +101,7 @@ int main(int argc, char** argv) {
   try {
     flow.TitleScreen();
     flow.PlayDeal();
+    if (wall) std::printf("wall %u ms\n", host.Millis());
   } catch (const QuitRequested&) {
     std::fprintf(stderr, "frame_hashes: the deal did not end\n");
     return 1;

@@ -9,11 +9,6 @@
 
 namespace tomaruk {
 
-namespace {
-constexpr int W = kScreenWidth;
-constexpr int H = kScreenHeight;
-}  // namespace
-
 void PrepareGame(Game& g, const OptionRecord& options, uint64_t seed) {
   BuildCardTable(g);
   InitCharacters(g);
@@ -32,7 +27,7 @@ void GameFlow::TitleScreen() {
     for (;;) {
       host.PumpMessages();
       const Point p = host.Cursor();
-      if (RectHit(p.x, p.y, 1, 1, 0, 0, W, H) && pacer.KeyPressed(1)) break;
+      if (RectHit(p.x, p.y, 1, 1, 0, 0, kScreenWidth, kScreenHeight) && pacer.KeyPressed(1)) break;
       pacer.Wait(kTitlePollMs);
     }
     // Never start a game with unusable options.
@@ -49,7 +44,7 @@ void GameFlow::StartGame() {
   g.GameOver = false;
 }
 
-void GameFlow::PlayDeal() {
+DealResult GameFlow::PlayDeal() {
   Host& host = pacer.host();
   NewDeal(g);
   for (;;) {
@@ -67,7 +62,7 @@ void GameFlow::PlayDeal() {
       break;
     }
   }
-  EndOfDeal(g);
+  return EndOfDeal(g);
 }
 
 void GameFlow::PlayGame() {
@@ -92,38 +87,34 @@ Play GameFlow::HumanInput() {
   for (;;) {
     host.PumpMessages();
     const Point p = host.Cursor();
-    const int L = W / 2 - (g.Options.InitialLine + 3) * 8;
-    const bool onPlay = RectHit(p.x, p.y, 1, 1, W / 2 + 168, H / 2 + 168, 64, 24);
-    const bool onPass = RectHit(p.x, p.y, 1, 1, W / 2 + 168, H / 2 + 204, 64, 24);
+    const bool onPlay = ButtonAt(p) == kPlayButton, onPass = ButtonAt(p) == kPassButton;
     if (onPlay && count > 0) {
-      g.View->DrawButtons(1);
+      g.View->DrawButtons(kPlayButton);
     } else if (onPass && PassAllowed(g)) {
-      g.View->DrawButtons(2);
+      g.View->DrawButtons(kPassButton);
     } else {
-      g.View->DrawButtons(0);
+      g.View->DrawButtons(kNoButton);
     }
     g.View->Present();
     if (pacer.KeyPressed(1)) {
-      const int n = me.CardCount;
-      int slot = 0;
-      if (n > 1 && RectHit(p.x, p.y, 1, 1, L, H / 2 + 132, (n - 1) * kFanStep, kCardH)) {
-        slot = (p.x - L) / kFanStep + 1;
-      } else if (n >= 1 && RectHit(p.x, p.y, 1, 1, L + (n - 1) * kFanStep, H / 2 + 132, kCardW, kCardH)) {
-        slot = n;
-      }
-      if (slot >= 1 && slot <= n) {
+      const int slot = HandSlotAt(g.Options, me.CardCount, p);
+      if (slot >= 1) {
         me.Selected[slot] = !me.Selected[slot];
         count += me.Selected[slot] ? 1 : -1;
         g.View->DrawPlayerHand(0);
       }
       if (onPlay && count > 0) {
-        if (std::optional<Play> play = ValidatePlay(g, SelectedCards(g, 1))) return *play;
+        const Selection picked = SelectedCards(g, 1);
+        if (std::optional<Play> play = ValidatePlay(g, picked)) return *play;
         // An illegal play is simply taken back.
+        g.View->PlayRefused(picked);
         me.Selected.fill(false);
         count = 0;
         g.View->DrawPlayerHand(0);
       } else if (onPass && PassAllowed(g)) {
         return {};
+      } else if (onPass) {
+        g.View->PlayRefused({});
       }
     }
     pacer.Wait(kClickPollMs);
@@ -174,7 +165,7 @@ void GameFlow::PlayTurn() {
   }
   lastTurn.play = play;
   if (seat.Status == kSkipped || computer) {
-    pacer.Wait(ComputerPauseMs(HurryOn(g)));
+    pacer.ComputerPause(HurryOn(g));
   }
   if (play.cards.empty()) {
     seat.Selected.fill(false);

@@ -37,8 +37,8 @@ class GameFlow {
   GameFlow(Game& game, Pacer& pacer) : g(game), pacer(pacer), ai(game) {}
   // Runs one turn of seat Turn.
   void PlayTurn();
-  // Plays one deal from NewDeal to EndOfDeal.
-  void PlayDeal();
+  // Plays one deal from NewDeal to EndOfDeal and returns how it ended.
+  DealResult PlayDeal();
   // Plays deals until GameOver.
   void PlayGame();
   // Title screen: waits for a click inside the client area.

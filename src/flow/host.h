@@ -3,16 +3,13 @@
 #include <string>
 
 #include "flow/timing.h"
+#include "game/table_layout.h"
 
 namespace tomaruk {
 
 // Raised from our own code (never inside a Qt handler) when the window is
 // closed or Escape is pressed; main catches it and returns 0.
 struct QuitRequested {};
-
-struct Point {
-  int x = 0, y = 0;
-};
 
 // Everything the game asks of the platform.
 class Host {
@@ -57,8 +54,13 @@ class Pacer {
     draw();
     FrameEnd = host_.Millis();
     FrameTime = static_cast<int32_t>(FrameEnd - FrameStart);
-    if (FrameTime < kFrameMs) Wait(kFrameMs - FrameTime);
+    const int32_t frameMs = AtSpeed(kFrameMs, speed);
+    if (FrameTime < frameMs) Wait(frameMs - FrameTime);
   }
+  // The pause after a computer turn, and before the table sweeps off.
+  void ComputerPause(bool hurry) { Wait(ComputerPauseMs(hurry, speed)); }
+  // How fast the game moves: the player's choice in the window, normal everywhere else.
+  Speed speed = Speed::kNormal;
   uint32_t FrameStart = 0, FrameEnd = 0;
   int32_t FrameTime = 0;
   int16_t KeyLatch[111] = {};
@@ -66,10 +68,5 @@ class Pacer {
  private:
   Host& host_;
 };
-
-// Whether rectangle 1 touches rectangle 2 (edges inclusive).
-inline bool RectHit(int x1, int y1, int w1, int h1, int x2, int y2, int w2, int h2) {
-  return x1 + w1 >= x2 && x1 <= x2 + w2 && y1 <= y2 + h2 && y1 + h1 >= y2;
-}
 
 }  // namespace tomaruk

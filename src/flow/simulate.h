@@ -12,8 +12,10 @@
 
 namespace tomaruk {
 
-// `tomaruk --simulate DEALS [--seats N] [--seed S] [--options FILE] [--human-as C] [--trace]`
+// `tomaruk --simulate DEALS [--seats N] [--seed S] [--options FILE] [--human-as C] [--trace]
+//  [--jobs N] [--format text|json|csv] [--stats]`
 struct SimulationConfig {
+  enum class Format { kText, kJson, kCsv };
   long deals = 0;
   int seats = 0;  // 0 = as the options say
   bool seeded = false;
@@ -21,6 +23,9 @@ struct SimulationConfig {
   std::string optionsPath;  // "" = the built-in defaults
   int humanAs = 1;          // computer character playing seat 1
   bool trace = false;
+  int jobs = 0;  // streams played at once; 0 = not given: one for a seeded or traced run, else the cores
+  Format format = Format::kText;
+  bool stats = false;  // the text report adds each character's 95 % intervals
 };
 
 // The headless mode's --help text: its synopsis, options and exit statuses.
@@ -41,6 +46,7 @@ struct CharacterTally {
   long seats = 0;     // seats played, one per deal
   long placeSum = 0;  // sum of places
   long points = 0;
+  long placeSquares = 0, pointSquares = 0;  // sums of squares, for the intervals
   long finishes = 0, dropOuts = 0, fouls = 0, kills = 0;
   long won = 0;  // deals placed first (shared firsts count for each)
 };
@@ -61,9 +67,6 @@ struct SimulationResult {
   double seconds = 0;
 };
 
-// The places of the seats at the end of a deal, as the deal's scoring ranks them.
-std::array<int, kMaxSeats + 1> DealPlaces(const Game& g);
-
 // Plays deals one after another as the program does (games end at the winning
 // score and the next one starts with the last winner), every seat played by
 // the computer, checking the invariants after every turn. trace, when given,
@@ -74,8 +77,17 @@ SimulationResult Simulate(Game& g, long deals, std::ostream* trace = nullptr,
                           const std::function<void(long)>& progress = {},
                           const std::function<bool()>& stop = {});
 
-// Prints the character table, the rule-usage table and the summary line.
-void PrintSimulationReport(const Game& g, const SimulationResult& r, std::ostream& out);
+// Adds stream k's result to the run's (streams are merged in order; seconds are left alone).
+void MergeSimulation(SimulationResult& into, const SimulationResult& stream, int k);
+
+// Prints the character table, the rule-usage table and the summary line; with stats, each
+// character's 95 % intervals after the table.
+void PrintSimulationReport(const Game& g, const SimulationResult& r, std::ostream& out, bool stats = false);
+// The same report as one JSON object, or as CSV with one row per character (fields in the README).
+void PrintSimulationJson(const Game& g, const SimulationConfig& cfg, const SimulationResult& r,
+                         bool interrupted, std::ostream& out);
+void PrintSimulationCsv(const Game& g, const SimulationConfig& cfg, const SimulationResult& r,
+                        std::ostream& out);
 
 // The whole command: returns the exit code (0 done, 1 an invariant failed,
 // 2 bad arguments or an unreadable options file, 3 the report could not be

@@ -27,9 +27,18 @@ constexpr int32_t kComputerPauseMs = 300;
 // many times shorter: the rest of the deal runs on quickly.
 constexpr int32_t kHurryDivisor = 5;
 
+// How fast the game moves, chosen by the player (normal unless asked): the pause after a
+// computer turn, the pause before the table sweeps off and the animation frame last 1.5, 1 or
+// 0.5 times as long. The polls and the pause between dealt cards keep their times. The value is
+// the time in halves of the normal time.
+enum class Speed { kSlow = 3, kNormal = 2, kFast = 1 };
+
+constexpr int32_t AtSpeed(int32_t ms, Speed speed) { return ms * static_cast<int32_t>(speed) / 2; }
+
 // The pause after a computer turn and before the table sweeps off: short when hurrying on.
-constexpr int32_t ComputerPauseMs(bool hurry) {
-  return hurry ? kComputerPauseMs / kHurryDivisor : kComputerPauseMs;
+constexpr int32_t ComputerPauseMs(bool hurry, Speed speed = Speed::kNormal) {
+  const int32_t ms = AtSpeed(kComputerPauseMs, speed);
+  return hurry ? ms / kHurryDivisor : ms;
 }
 
 }  // namespace tomaruk

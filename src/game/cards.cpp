@@ -56,50 +56,6 @@ int NextSeat(const Game& g, int s) {
 }
 
 namespace {
-// Splits UTF-8 text into characters.
-std::vector<std::string> Chars(const std::string& s) {
-  std::vector<std::string> out;
-  for (size_t i = 0; i < s.size();) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    size_t len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
-    out.push_back(s.substr(i, len));
-    i += len;
-  }
-  return out;
-}
-int Bytes(const std::string& ch) { return ch.size() == 1 ? 1 : 2; }
-}  // namespace
-
-int SjisLength(const std::string& utf8) {
-  int n = 0;
-  for (const auto& ch : Chars(utf8)) n += Bytes(ch);
-  return n;
-}
-
-std::string SjisLeft(const std::string& utf8, int bytes) {
-  std::string out;
-  int n = 0;
-  for (const auto& ch : Chars(utf8)) {
-    if (n + Bytes(ch) > bytes) break;
-    n += Bytes(ch);
-    out += ch;
-  }
-  return out;
-}
-
-std::string SjisRight(const std::string& utf8, int bytes) {
-  auto chars = Chars(utf8);
-  std::string out;
-  int n = 0;
-  for (auto it = chars.rbegin(); it != chars.rend(); ++it) {
-    if (n + Bytes(*it) > bytes) break;
-    n += Bytes(*it);
-    out = *it + out;
-  }
-  return out;
-}
-
-namespace {
 
 // The quick test after every turn: each card of the hands and piles is met where CardPlace says
 // and only once, every hand slot up to the hand's count holds a card and none after it does, and

@@ -115,9 +115,9 @@ void NewDeal(Game& g) {
     std::swap(g.Table.Cards[1], g.Table.Cards[2]);
   const int n = g.Table.Count;
   for (int i = 1; i <= n; ++i) {
-    g.Table.X[i] =
-        static_cast<int16_t>(std::nearbyint((i - (n + 1) / 2.0) * kFanStep + kScreenWidth / 2 + 16));
-    g.Table.Y[i] = static_cast<int16_t>(kScreenHeight / 2 - 48);
+    const Point at = OpeningCardPlace(i, n);
+    g.Table.X[i] = static_cast<int16_t>(at.x);
+    g.Table.Y[i] = static_cast<int16_t>(at.y);
   }
 }
 

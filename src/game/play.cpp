@@ -94,14 +94,13 @@ void ApplyPlay(Game& g, const Play& play) {
   bool suitFollowed = FollowsTableSuits(g, n, [&](int k) { return g.SuitOf(sel[k - 1]); });
   for (int k = 0; k < n; ++k)
     if (IsJoker(sel[k])) suitFollowed = false;
-  const double a = ((g.Turn - 1) * (360 / g.Options.SeatCount) + 90) * 0.017453292519943278;
   for (int k = 1; k <= n; ++k) {
     const int c = sel[k - 1];
     t.Cards[k] = static_cast<uint8_t>(c);
     g.CardPlace[c] = kOnTable;
-    t.X[k] = static_cast<int16_t>(
-        std::nearbyint(std::cos(a) * 48 + kScreenWidth / 2 + dx + 16 + (k - (n + 1) / 2.0) * kFanStep));
-    t.Y[k] = static_cast<int16_t>(std::nearbyint(std::sin(a) * 36 + kScreenHeight / 2 + dy - 48));
+    const Point at = PlayedCardPlace(g.Options, g.Turn, k, n, dx, dy);
+    t.X[k] = static_cast<int16_t>(at.x);
+    t.Y[k] = static_cast<int16_t>(at.y);
   }
   for (int k = n + 1; k <= kMaxPlayCards; ++k) t.Cards[k] = 0;
   t.Count = n;

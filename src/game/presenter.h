@@ -1,27 +1,12 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <string>
-#include <vector>
+
+#include "game/selection.h"
 
 namespace tomaruk {
 
-// One text of a result screen, already cut to its byte length.
-struct ScreenText {
-  int x = 0, y = 0;
-  std::string text;  // UTF-8
-  uint32_t rgb = 0xFFFFFF;
-};
-
-// What a result screen shows: the table view (optionally redrawn first), a
-// darkened band, texts in the 18 px font and an optional 1 px line.
-struct ResultScreen {
-  bool redrawTable = false;
-  int bandX = 32, bandY = 0, bandW = 512, bandH = 0;
-  std::vector<ScreenText> texts;
-  bool hasLine = false;
-  int lineX1 = 0, lineY1 = 0, lineX2 = 0, lineY2 = 0;
-};
+struct DealResult;
 
 // What the player sees. The rules call these at exactly the points where the
 // game redraws or animates; the default does nothing, so tests and headless
@@ -38,11 +23,13 @@ class Presenter {
   virtual void ClearTableEffect() {}
   // Each dealt card: a redraw and a short wait.
   virtual void DealtCard() {}
-  // Shows a result screen and waits for a click.
-  virtual void ShowResultScreen(const ResultScreen& /*screen*/) {}
+  // The deal's two result screens, each waiting for a click.
+  virtual void ShowDealResult(const DealResult& /*result*/) {}
   // Partial redraws used by the human's input loop; Present shows the frame.
   virtual void DrawPlayerHand(int /*offset*/) {}
   virtual void DrawButtons(int /*highlight*/) {}
+  // The rules refused the player's 決定 on these cards (in hand order), or its パス (no cards).
+  virtual void PlayRefused(const Selection& /*picked*/) {}
   virtual void Present() {}
   // The title frame with "Click to Start...".
   virtual void DrawTitle() {}

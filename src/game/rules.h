@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 
+#include "game/deal_result.h"
 #include "game/selection.h"
 #include "game/state.h"
 
@@ -18,6 +19,8 @@ struct Play {
 // them against the table: the play they make (a wrapping stair in its own
 // order), or nothing when the rules refuse them.
 std::optional<Play> ValidatePlay(const Game& g, Selection picked);
+// The same cards as a set or a stair on an empty table, or nothing when they are neither.
+std::optional<Play> SetOrStair(const Game& g, Selection picked);
 // "パス" is accepted only when the seat does not lead freely.
 bool PassAllowed(const Game& g);
 // The cards a seat's Selected flags mark, in hand order.
@@ -34,7 +37,8 @@ bool ComputerPlayIsLegal(const Game& g, const Play& play);
 void ApplyPlay(Game& g, const Play& play);
 // Drops every seat at the limit, cascading.
 void CheckHandLimit(Game& g);
-// Keys, places, points, the two result screens, GameOver, NextStarter.
-void EndOfDeal(Game& g);
+// Ranks the seats, adds the deal's points to the scores, shows the result and sets GameOver,
+// NextStarter and the next deal's number.
+DealResult EndOfDeal(Game& g);
 
 }  // namespace tomaruk

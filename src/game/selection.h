@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "game/state.h"
-
 namespace tomaruk {
 
 // Card codes picked for a play, in order: at most a whole hand. The codes are held in place, so a
@@ -17,7 +15,7 @@ class Selection {
   using value_type = uint8_t;
   using iterator = uint8_t*;
   using const_iterator = const uint8_t*;
-  static constexpr std::size_t kCapacity = kHandSlots - 1;
+  static constexpr std::size_t kCapacity = 19;  // hand slots 1..19
 
   Selection() = default;
   Selection(std::initializer_list<uint8_t> codes) : Selection(codes.begin(), codes.end()) {}

@@ -8,23 +8,18 @@
 #include "game/options.h"
 #include "game/presenter.h"
 #include "game/random.h"
+#include "game/selection.h"
+#include "game/table_layout.h"
 
 namespace tomaruk {
 
 constexpr int kMaxSeats = 8;
-constexpr int kScreenWidth = 576;
-constexpr int kScreenHeight = 480;
-// A card as drawn on the table, in pixels.
-constexpr int kCardW = 64;
-constexpr int kCardH = 96;
-// How far each card of a fanned row (the player's hand, a play on the table) lies to the right
-// of the one before.
-constexpr int kFanStep = 16;
 // A play, and so the table, holds at most 15 cards.
 constexpr int kMaxPlayCards = 15;
 // Hand slots 1..16 are real; the array is longer so that reading one or two
 // positions past a hand gives an empty card (code 0) instead of garbage.
 constexpr int kHandSlots = 20;
+static_assert(Selection::kCapacity == kHandSlots - 1, "a selection holds a whole hand");
 
 // Card places.
 constexpr uint8_t kInStock = 11;
@@ -131,13 +126,6 @@ inline bool IsOut(uint8_t status) {
 // The player is out of the deal and the options say to hurry on: the computer
 // turns and the table's sweep take a fifth of their pause.
 inline bool HurryOn(const Game& g) { return g.Options.FastWhenHumanOut() && IsOut(g.Seat[1].Status); }
-
-// Text length in Shift-JIS bytes: 1 for ASCII, 2 for anything else.
-int SjisLength(const std::string& utf8);
-// The longest prefix of the text that fits in the given Shift-JIS bytes.
-std::string SjisLeft(const std::string& utf8, int bytes);
-// The last characters of the text that fit in the given Shift-JIS bytes.
-std::string SjisRight(const std::string& utf8, int bytes);
 
 // Checks that the 142 cards are conserved: each code in exactly one place,
 // agreeing with CardPlace and the counts. Returns "" when sound, else what is wrong.

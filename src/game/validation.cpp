@@ -34,10 +34,9 @@ bool IsSet(const Game& g, const Selection& sel) {
 
 }  // namespace
 
-std::optional<Play> ValidatePlay(const Game& g, Selection picked) {
+std::optional<Play> SetOrStair(const Game& g, Selection picked) {
   Play play{std::move(picked)};
   Selection& sel = play.cards;
-  int& selKey = play.stairKey;
   const int n = static_cast<int>(sel.size());
   if (n == 0) return std::nullopt;
   int jokers = 0;
@@ -46,45 +45,50 @@ std::optional<Play> ValidatePlay(const Game& g, Selection picked) {
 
   // The kind of the selection: a set, a straight stair, or a stair that wraps
   // from K over A and 2 to 3.
-  bool valid = IsSet(g, sel);
-  if (!valid && n >= g.Options.MinStair && m >= 1) {
-    bool stair = StairTest(g, sel, m, jokers, false);
-    if (!stair) {
-      // A run through K, A and 2: order the real cards by rank mod 13 (K = 0, A = 1, 2 = 2).
-      // Cards alike in that order are of one rank, which no stair holds twice, so how they
-      // are ordered among themselves never matters.
-      Selection wrapped(sel.begin(), sel.begin() + m);
-      std::sort(wrapped.begin(), wrapped.end(),
-                [&](int a, int b) { return g.RankOf(a) % 13 < g.RankOf(b) % 13; });
-      if (StairTest(g, wrapped, m, jokers, true)) {
-        std::copy(wrapped.begin(), wrapped.end(), sel.begin());
-        stair = true;
-      }
-    }
-    if (stair) {
-      selKey = g.Revolution > 0 ? g.RankOf(sel[0]) : g.RankOf(sel[m - 1]);
-      valid = true;
+  if (IsSet(g, sel)) return play;
+  if (n < g.Options.MinStair || m < 1) return std::nullopt;
+  bool stair = StairTest(g, sel, m, jokers, false);
+  if (!stair) {
+    // A run through K, A and 2: order the real cards by rank mod 13 (K = 0, A = 1, 2 = 2).
+    // Cards alike in that order are of one rank, which no stair holds twice, so how they are
+    // ordered among themselves never matters.
+    Selection wrapped(sel.begin(), sel.begin() + m);
+    std::sort(wrapped.begin(), wrapped.end(),
+              [&](int a, int b) { return g.RankOf(a) % 13 < g.RankOf(b) % 13; });
+    if (StairTest(g, wrapped, m, jokers, true)) {
+      std::copy(wrapped.begin(), wrapped.end(), sel.begin());
+      stair = true;
     }
   }
+  if (!stair) return std::nullopt;
+  play.stairKey = g.Revolution > 0 ? g.RankOf(sel[0]) : g.RankOf(sel[m - 1]);
+  return play;
+}
+
+std::optional<Play> ValidatePlay(const Game& g, Selection picked) {
+  std::optional<Play> kind = SetOrStair(g, std::move(picked));
+  if (!kind) return std::nullopt;
+  Play play = std::move(*kind);
+  bool valid = true;
+  const Selection& sel = play.cards;
+  const int selKey = play.stairKey;
+  const int n = static_cast<int>(sel.size());
 
   // Against the table, unless the seat leads freely: as many cards, the same
   // kind, the locks, and a first card that beats the table's.
   const bool freeLead = g.Turn == g.LeadSeat && !g.DealStart;
-  if (freeLead) return valid ? std::optional(std::move(play)) : std::nullopt;
-  const bool isSetOrStair = valid;
+  if (freeLead) return play;
   const TableRecord& t = g.Table;
-  if (valid) {
-    if (n != t.Count) valid = false;
-    if (valid && (t.StairKey == kNoStair) != (selKey == kNoStair)) valid = false;
-    if (valid && t.SuitLock && !FollowsTableSuits(g, sel)) valid = false;
-    if (valid && g.Options.EvenOddLock() && t.ParityLock && !FollowsParityLock(g, g.RankOf(sel[0])))
-      valid = false;
-    if (valid && !BeatsTable(g, g.RankOf(sel[0]))) valid = false;
-  }
+  if (n != t.Count) valid = false;
+  if (valid && (t.StairKey == kNoStair) != (selKey == kNoStair)) valid = false;
+  if (valid && t.SuitLock && !FollowsTableSuits(g, sel)) valid = false;
+  if (valid && g.Options.EvenOddLock() && t.ParityLock && !FollowsParityLock(g, g.RankOf(sel[0])))
+    valid = false;
+  if (valid && !BeatsTable(g, g.RankOf(sel[0]))) valid = false;
   // The spade-3 exception: three spade 3s (spade 2s under revolution) flush a
   // lone joker; all six flush any combination led by a joker. The six are
   // neither a set nor a stair, so only a computer player can lay them.
-  if (isSetOrStair && g.Options.SpadeThreesFlushJoker() && t.Count >= 1 && IsJoker(t.Cards[1])) {
+  if (g.Options.SpadeThreesFlushJoker() && t.Count >= 1 && IsJoker(t.Cards[1])) {
     if (t.Count == 1 && FlushesLoneJoker(g, sel)) valid = true;
     if (FlushesJokerGroup(sel)) valid = true;
   }

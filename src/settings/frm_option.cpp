@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "flow/host.h"
 #include "game/options.h"
@@ -50,7 +51,7 @@ uint8_t FlagOf(const QCheckBox* box) { return box->isChecked() ? 255 : 0; }
 
 }  // namespace
 
-FrmOption::FrmOption(Game& game, std::string optionPath, Host* h, QWidget* parent)
+FrmOption::FrmOption(Game& game, std::string optionPath, Host* h, QWidget* parent, int scale)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       g(game),
       path(std::move(optionPath)),
@@ -59,9 +60,9 @@ FrmOption::FrmOption(Game& game, std::string optionPath, Host* h, QWidget* paren
   setWindowTitle("オプション");
   setModal(true);
   QFont f("IPAPGothic");
-  f.setPixelSize(12);
+  f.setPixelSize(12 * scale);
   setFont(f);
-  setFixedSize(526, 438);
+  setFixedSize(526 * scale, 438 * scale);
 
   Label(this, "lblLimit", "初期制限枚数", 16, 16, 81, 21);
   cmbLimit = List(this, "cmbLimit", 112, 16, 57, 20);
@@ -113,6 +114,9 @@ FrmOption::FrmOption(Game& game, std::string optionPath, Host* h, QWidget* paren
                       cmbStair,  cmbLimit,  cmbCom[0], cmbCom[1], cmbCom[2], cmbCom[3], cmbCom[4],
                       cmbCom[5], cmbCom[6], cmbMan,    chkJunJo,  cmbScrMax, chkSkip};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  // The controls are named by kind: labels, lists, check boxes, frames and buttons.
+  for (QWidget* w : findChildren<QWidget*>(QRegularExpression("^(lbl|cmb|chk|fre|cmd)")))
+    w->setGeometry(QRect(w->geometry().topLeft() * scale, w->geometry().size() * scale));
 
   connect(cmbMan, &QComboBox::currentIndexChanged, this, [this] { ApplySeatCount(); });
   connect(chkFlag8, &QCheckBox::toggled, this, [this](bool on) { chkFlag8F->setEnabled(on); });

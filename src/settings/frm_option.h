@@ -19,8 +19,9 @@ class Host;
 // "キャンセル" and any other closing change nothing.
 class FrmOption : public QDialog {
  public:
-  // host may be null (then no pending press is discarded).
-  FrmOption(Game& g, std::string optionPath, Host* host, QWidget* parent = nullptr);
+  // host may be null (then no pending press is discarded). At a scale above 1 the dialog grows
+  // with the game's window: every place, size and the font times scale.
+  FrmOption(Game& g, std::string optionPath, Host* host, QWidget* parent = nullptr, int scale = 1);
 
   QComboBox *cmbLimit, *cmbStair, *cmbScrMax, *cmbMan;
   QCheckBox *chkSkip, *chkJunJo;

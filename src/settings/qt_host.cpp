@@ -21,7 +21,7 @@ namespace tomaruk {
 // mouse event, and the cursor is asked for.
 class PointerWatch : public QObject {
  public:
-  PointerWatch(QWidget& frame, QWidget& window) : QObject(&frame), frame_(frame) {
+  PointerWatch(FrameWidget& frame, QWidget& window) : QObject(&frame), frame_(frame) {
     frame.setMouseTracking(true);
     frame.installEventFilter(this);
     window.installEventFilter(this);
@@ -55,10 +55,10 @@ class PointerWatch : public QObject {
 
  private:
   void Follow(const QPointF& p) {
-    at = p.toPoint();
+    at = frame_.FramePixel(p);
     known = true;
   }
-  QWidget& frame_;
+  FrameWidget& frame_;
 };
 
 QtHost::QtHost(FrmMain& window) : window_(window) {
@@ -94,7 +94,7 @@ bool QtHost::LeftButtonState() {
 
 Point QtHost::Cursor() {
   if (pointer_ && pointer_->known) return {pointer_->at.x(), pointer_->at.y()};
-  const QPoint p = window_.frame()->mapFromGlobal(QCursor::pos());
+  const QPoint p = window_.frame()->FramePixel(window_.frame()->mapFromGlobal(QCursor::pos()));
   return {p.x(), p.y()};
 }
 

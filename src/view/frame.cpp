@@ -210,10 +210,11 @@ void Frame::DrawSprite(const QImage& sheet, int maskX, int imageX, int srcY, int
 }
 
 void Frame::DrawCard(int x, int y, int card, int suit, int rank) {
-  if (card < 1 || card > kCardCount || (suit != 0 && (rank < 3 || rank > 15))) return;
+  if (card < 1 || card > kCardCount || (suit != kNoSuit && (rank < kRank3 || rank > kRank2))) return;
   // The mask lies in the bottom row of the sheet, the faces above it.
-  if (suit != 0) {
-    MaskedBlit(picCard, kMaskX, kJokerRowY, kCardW * (rank - 3), kCardH * (suit - 1), x, y, kCardW, kCardH);
+  if (suit != kNoSuit) {
+    MaskedBlit(picCard, kMaskX, kJokerRowY, kCardW * (rank - kRank3), kCardH * (suit - 1), x, y, kCardW,
+               kCardH);
   } else {
     // Codes 137..139 show the first joker picture, 140..142 the second.
     MaskedBlit(picCard, kMaskX, kJokerRowY, kCardW * ((card - 137) / 3), kJokerRowY, x, y, kCardW, kCardH);

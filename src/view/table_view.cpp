@@ -1,15 +1,13 @@
 #include "view/table_view.h"
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+
+#include "game/rules.h"
 
 namespace tomaruk {
 
 namespace {
-
-constexpr int W = kScreenWidth;
-constexpr int H = kScreenHeight;
 
 // The status labels, eight half-width columns each; a seat still playing shows none.
 const char* const kStatusText[] = {"", " 脱  落 ", "スキップ", " あがり ", "反則負け"};
@@ -21,20 +19,18 @@ int IconRow(int value) { return (1 - value) * 16; }
 
 }  // namespace
 
-int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
-
-double TableView::SeatAngle(int s) const {
-  const int n = g.Options.SeatCount > 0 ? g.Options.SeatCount : 1;
-  return ((s - 1) * (330 / n) + 105) * 0.017453292519943278;
-}
-
 std::string TableView::SeatLabel(int s) const {
   return std::to_string(s) + "P " + g.Characters[g.Seat[s].Character].Name;
 }
 
 void TableView::RenderTable(int clearPhase, bool present, bool showTable) {
+  // A play is logged once its effects are done; a finishing seat's, once it is out.
+  if (assist && pending_ && !busy_) {
+    const SeatRecord& player = g.Seat[pending_->seat];
+    if (player.CardCount > 0 || IsOut(player.Status)) AddToLog("");
+  }
   frame.SetFontSize(12);
-  frame.CopyBackground(0, 0, W, H);
+  frame.CopyBackground(0, 0, kScreenWidth, kScreenHeight);
   const SeatRecord& me = g.Seat[1];
   if (HoldsCards(me.Status)) {
     DrawPlayerHand(0);
@@ -43,40 +39,42 @@ void TableView::RenderTable(int clearPhase, bool present, bool showTable) {
   DrawSeatStatus(1, 0);
 
   for (int s = 2; s <= g.Options.SeatCount && s <= kMaxSeats; ++s) {
-    const double a = SeatAngle(s);
-    const double cx = std::cos(a) * 240 + W / 2, cy = std::sin(a) * 180 + H / 2;
+    const double a = SeatAngle(g.Options, s);
     const SeatRecord& seat = g.Seat[s];
     if (HoldsCards(seat.Status)) {
-      // A fan of backs spread over at most 30 pixels.
-      for (int i = 1; i <= seat.CardCount && i < kHandSlots; ++i)
-        frame.DrawCardBack(RoundEven(cx + (i - 1) * (30 / seat.CardCount) - 44), RoundEven(cy - 48), kCardH);
+      for (int i = 1; i <= seat.CardCount && i < kHandSlots; ++i) {
+        const Point back = SeatBack(a, i, seat.CardCount);
+        frame.DrawCardBack(back.x, back.y, kCardH);
+      }
     }
     QRgb colour = kWhiteRgb;
     if (s == g.LeadSeat) colour = kRedRgb;
     if (s == g.Turn) colour = kYellowRgb;
     frame.SetForeground(colour);
-    frame.DrawText(RoundEven(cx - 30), RoundEven(cy + 50), SeatLabel(s));
+    frame.DrawText(SeatName(a).x, SeatName(a).y, SeatLabel(s));
     DrawSeatStatus(s, a);
   }
 
   // The draw pile: one back for every ten cards, each two pixels higher; an empty pile still shows one.
-  for (int k = 0; k <= g.StockCount / 10; ++k) frame.DrawCardBack(128, 192 - 2 * k, kCardH);
+  for (int k = 0; k <= g.StockCount / 10; ++k) frame.DrawCardBack(StockBack(k).x, StockBack(k).y, kCardH);
 
   frame.SetForeground(kWhiteRgb);
   char line[16];
   // At least two digits after the sign, as the table shows every number: 07, -01.
   std::snprintf(line, sizeof line, g.Line < 0 ? "-%02d" : "%02d", std::abs(static_cast<int>(g.Line)));
-  frame.DrawText(216, 135, std::string("制限枚数 ") + line);
+  frame.DrawText(kLimitText.x, kLimitText.y, std::string("制限枚数 ") + line);
 
   // The revolution arrow, the order of strength in force drawn over it, and the direction of play.
-  frame.DrawSprite(frame.picGra, 32, 0, IconRow(g.Revolution), 296, 120, 32, 32);
-  frame.DrawSprite(frame.picGra, 96, 64, IconRow(g.TempRevolution * g.Revolution), 296, 120, 32, 32);
-  frame.DrawSprite(frame.picGra, 160, 128, IconRow(g.Direction), 336, 120, 32, 32);
+  const Point order = kOrderIcons, turn = kDirectionIcon;
+  const int n = kIconSize;
+  frame.DrawSprite(frame.picGra, 32, 0, IconRow(g.Revolution), order.x, order.y, n, n);
+  frame.DrawSprite(frame.picGra, 96, 64, IconRow(g.TempRevolution * g.Revolution), order.x, order.y, n, n);
+  frame.DrawSprite(frame.picGra, 160, 128, IconRow(g.Direction), turn.x, turn.y, n, n);
 
   for (int i = 1; i <= g.TrickCount && i <= kCardCount; ++i)
     DrawCard(g.TrickX[i] + clearPhase, g.TrickY[i] - clearPhase, g.TrickPile[i]);
   if (showTable) {
-    for (int i = 1; i <= g.Table.Count && i <= 15; ++i) {
+    for (int i = 1; i <= g.Table.Count && i <= kMaxPlayCards; ++i) {
       const int x = g.Table.X[i], y = g.Table.Y[i];
       DrawCard(x + clearPhase, y - clearPhase, g.Table.Cards[i]);
       if (clearPhase != 0) continue;
@@ -84,41 +82,66 @@ void TableView::RenderTable(int clearPhase, bool present, bool showTable) {
       if (g.Table.SuitLock) {
         frame.SetForeground(kBlueRgb);
         frame.SetPenWidth(2);
-        frame.FrameRoundRect(x, y, x + 64, y + 96, 6, 6);
+        frame.FrameRoundRect(x, y, x + kCardW, y + kCardH, 6, 6);
       }
       if (g.Table.ParityLock) {
         frame.SetForeground(kRedRgb);
         frame.SetPenWidth(2);
-        frame.FrameRoundRect(x - 2, y - 2, x + 66, y + 98, 6, 6);
+        frame.FrameRoundRect(x - 2, y - 2, x + kCardW + 2, y + kCardH + 2, 6, 6);
       }
     }
   }
+  if (assist) DrawAssist();
   if (present) frame.Present();
 }
 
 void TableView::DrawPlayerHand(int offset) {
-  frame.CopyBackground(144, 356, 288, 112);
+  frame.CopyBackground(kHandArea.x, kHandArea.y, kHandArea.w, kHandArea.h);
   const SeatRecord& me = g.Seat[1];
-  const int L = HandLeft();
-  for (int i = 1; i <= me.CardCount && i < kHandSlots; ++i)
-    DrawCard(L + (i - 1) * kFanStep, 372 + offset - (me.Selected[i] ? 16 : 0), me.Hand[i]);
+  for (int i = 1; i <= me.CardCount && i < kHandSlots; ++i) {
+    const Rect slot = HandSlot(g.Options, i);
+    DrawCard(slot.x, slot.y + offset - (me.Selected[i] ? kLiftedBy : 0), me.Hand[i]);
+  }
 }
 
 void TableView::DrawButtons(int highlight) {
   frame.SetPenWidth(1);
+  // With the assist layer a button the player can use now is drawn live, the one under the
+  // cursor yellow, and a refused play's reason shows below them for a moment.
+  const SeatRecord& me = g.Seat[1];
+  bool live[3] = {false, false, false};
+  std::string refusal;
+  if (assist && g.Turn == 1 && me.Status == kPlaying && !busy_) {
+    for (int i = 1; i < kHandSlots; ++i) live[kPlayButton] = live[kPlayButton] || me.Selected[i];
+    live[kPassButton] = PassAllowed(g);
+    refusal = FreshRefusal();
+  }
+  const std::string assistKey = assist ? std::string{char('0' + live[1]), char('0' + live[2])} + refusal : "";
   // Drawn over themselves the buttons change no pixel: the input loop's redraw every poll is
   // skipped while nothing else was drawn since and the same button is lit.
-  if (highlight == buttonsLit_ && frame.fontSize == buttonsFont_ && frame.Version() == buttonsVersion_) {
-    frame.SetForeground(highlight == 2 ? kWhiteRgb : kGreyRgb);  // as drawing them leaves it
+  if (highlight == buttonsLit_ && frame.fontSize == buttonsFont_ && frame.Version() == buttonsVersion_ &&
+      assistKey == buttonsAssist_) {
+    frame.SetForeground(highlight == kPassButton ? kWhiteRgb : kGreyRgb);  // as drawing them leaves it
     return;
   }
-  frame.SetForeground(highlight == 1 ? kWhiteRgb : kGreyRgb);
-  frame.FrameRect(456, 408, 520, 432);
-  frame.DrawText(476, 414, "決定");
-  frame.SetForeground(highlight == 2 ? kWhiteRgb : kGreyRgb);
-  frame.FrameRect(456, 444, 520, 468);
-  frame.DrawText(476, 450, "パス");
+  if (assist) {
+    const Rect below{kScreenWidth / 2 + 144, ButtonColumn().Bottom(), kScreenWidth / 2 - 144,
+                     kScreenHeight - ButtonColumn().Bottom()};
+    frame.CopyBackground(below.x, below.y, below.w, below.h);
+    for (const AssistLabel& l : AssistLabels(g, "", refusal)) {
+      if (l.text != refusal) continue;
+      frame.SetForeground(l.colour);
+      frame.DrawText(l.box.x, l.box.y, l.text);
+    }
+  }
+  for (const TableButton b : {kPlayButton, kPassButton}) {
+    const Rect box = ButtonBox(b);
+    frame.SetForeground(highlight == b ? (assist ? kYellowRgb : kWhiteRgb) : live[b] ? kWhiteRgb : kGreyRgb);
+    frame.FrameRect(box.x, box.y, box.Right(), box.Bottom());
+    frame.DrawText(ButtonCaption(b).x, ButtonCaption(b).y, b == kPlayButton ? "決定" : "パス");
+  }
   buttonsLit_ = highlight;
+  buttonsAssist_ = assistKey;
   buttonsFont_ = frame.fontSize;
   buttonsVersion_ = frame.Version();
 }
@@ -128,14 +151,9 @@ void TableView::DrawSeatStatus(int seat, double angle) {
   if (status == kPlaying || status > kFouled) return;
   frame.SetForeground(kWhiteRgb);
   const std::string text = kStatusText[status];
-  if (seat == 1) {
-    frame.DimRect(256, 408, 64, 24);
-    frame.DrawText(264, 414, text);
-    return;
-  }
-  const double cx = std::cos(angle) * 240 + W / 2, cy = std::sin(angle) * 180 + H / 2;
-  frame.DimRect(RoundEven(cx - 32), RoundEven(cy - 12), 64, 24);
-  frame.DrawText(RoundEven(cx - 24), RoundEven(cy - 6), text);
+  const Rect box = StatusBox(seat, angle);
+  frame.DimRect(box.x, box.y, box.w, box.h);
+  frame.DrawText(StatusText(seat, angle).x, StatusText(seat, angle).y, text);
 }
 
 }  // namespace tomaruk

@@ -1,10 +1,13 @@
 #pragma once
 #include <array>
+#include <deque>
+#include <optional>
 #include <string>
 
 #include "flow/host.h"
 #include "game/presenter.h"
 #include "game/state.h"
+#include "view/assist.h"
 #include "view/frame.h"
 
 namespace tomaruk {
@@ -28,26 +31,43 @@ class TableView : public Presenter {
   void DealtCard() override;
 
   void DrawTitle() override;
-  void ShowResultScreen(const ResultScreen& screen) override;
+  void ShowDealResult(const DealResult& result) override;
+  void PlayRefused(const Selection& picked) override;
 
-  // A computer seat's place on the ellipse around the table, in radians (clockwise on screen).
-  double SeatAngle(int s) const;
-  // The human hand's left edge.
-  int HandLeft() const { return kScreenWidth / 2 - (g.Options.InitialLine + 3) * 8; }
+  // The assist layer, drawn over the table only when the player turned it on.
+  bool assist = false;
+  // The deal's log, oldest first: the last few actions.
+  const std::deque<std::string>& Log() const { return log_; }
+  // The picture shown with the log's last lines over it, while the player asks for them.
+  QImage WithLog(const QImage& shown);
+
   void DrawCard(int x, int y, int card) { frame.DrawCard(x, y, card, g.SuitOf(card), g.RankOf(card)); }
   std::string SeatLabel(int s) const;
 
  private:
   void WaitForClick();
+  void DrawAssist();
+  void AddToLog(std::string line);
+  // The last action: the play on its way with what it did so far, else the log's last line.
+  std::string LastAction() const;
+  // The refusal shown under the buttons, if still fresh.
+  std::string FreshRefusal();
+  // The play that reached the table and is not logged yet: the log names its effects once done.
+  std::optional<BeforeEffects> pending_;
+  int clears_ = 0;
+  bool busy_ = false;  // inside an animation: its own redraws log nothing
+  bool lastWasPlay_ = false;
+  std::deque<std::string> log_;
+  std::string refusal_;
+  uint32_t refusalAt_ = 0;
+  std::optional<Frame> logFrame_;
   Game& g;
   Pacer& pacer;
   Frame& frame;
   // The buttons as last drawn, and the frame's version right after.
   int buttonsLit_ = -1, buttonsFont_ = 0;
+  std::string buttonsAssist_;  // with the assist layer: which buttons were live, and the refusal
   uint64_t buttonsVersion_ = 0;
 };
-
-// Rounds to the nearest integer, halves to even.
-int RoundEven(double v);
 
 }  // namespace tomaruk

@@ -24,24 +24,27 @@ struct Match {
   }
 };
 
-// The human's clicks: a hand slot 1..15, or one of these.
-enum Click { kPlay = -1, kPass = -2, kLastCardEdge = -3, kJustPastLastCard = -4 };
-
 TEST(Turn, TheHumanPlaysWithTheMouse) {
   const std::vector<int> hand = {1, 13, 37, 76};  // 3, 4 and 6 of spades, 9 of hearts
+  // Clicks inside a card's strip or a button; at limit 11 the hand starts at 176.
+  const auto inside = [](Rect r) { return Point{r.x + 9, r.y + 9}; };
+  const auto card = [&](int i) { return inside(HandSlot(OptionRecord{}, i)); };
+  const Point play = inside(ButtonBox(kPlayButton)), pass = inside(ButtonBox(kPassButton));
   const struct {
     const char* name;
-    bool freeLead;                          // else the deal's first turn, over a Q
-    std::vector<int> hand, clicks, played;  // played empty: a pass
+    bool freeLead;  // else the deal's first turn, over a Q
+    std::vector<int> hand;
+    std::vector<Point> clicks;
+    std::vector<int> played;  // empty: a pass
   } rows[] = {
       // clang-format off
-      {"決定 with nothing selected does nothing; パス passes", false, hand, {kPlay, 2, kPass}, {}},
-      {"a free lead refuses パス", true, hand, {kPass, 4, kPlay}, {76}},
-      {"a second click takes a card back", true, hand, {1, 1, 2, kPlay}, {13}},
-      {"a refused play is taken back whole", true, hand, {1, 4, kPlay, 3, kPlay}, {37}},
-      {"the last card reaches its right edge", true, hand, {kJustPastLastCard, kPlay, kLastCardEdge, kPlay},
-       {76}},
-      {"a stair sets the stair key", true, {1, 13, 25, 37, 76}, {1, 2, 3, 4, kPlay}, {1, 13, 25, 37}},
+      {"決定 with nothing selected does nothing; パス passes", false, hand, {play, card(2), pass}, {}},
+      {"a free lead refuses パス", true, hand, {pass, card(4), play}, {76}},
+      {"a second click takes a card back", true, hand, {card(1), card(1), card(2), play}, {13}},
+      {"a refused play is taken back whole", true, hand, {card(1), card(4), play, card(3), play}, {37}},
+      {"strip edges; the last card and 決定 count a pixel past their edges", true, hand, {{175, 371}, {191, 468},
+       {192, 400}, {207, 400}, {223, 400}, {224, 400}, {288, 400}, {289, 400}, {200, 370}, {200, 469}, {455, 407}}, {37}},
+      {"a stair sets its key", true, {1, 13, 25, 37, 76}, {card(1), card(2), card(3), card(4), play}, {1, 13, 25, 37}},
       // clang-format on
   };
   for (const auto& r : rows) {
@@ -52,12 +55,8 @@ TEST(Turn, TheHumanPlaysWithTheMouse) {
     std::copy(r.hand.begin(), r.hand.end(), me.Hand.begin() + 1);
     m.g.Turn = m.g.LeadSeat = 1, m.g.DealStart = !r.freeLead;
     m.g.Table.Count = r.freeLead ? 0 : 1, m.g.Table.Cards[1] = 100;
-    const int right = 176 + (me.CardCount - 1) * 16 + 64;  // the hand starts at 176 at limit 11
-    for (std::size_t i = 0; i < r.clicks.size(); ++i) {
-      const int c = r.clicks[i], x = c == kLastCardEdge ? right : c < 0 ? right + 1 : 176 + (c - 1) * 16 + 8;
-      const int y = c == kPlay ? 418 : c == kPass ? 454 : 412;
-      m.host.ClickAt(c == kPlay || c == kPass ? 466 : x, y, 30 * (i + 1));
-    }
+    uint32_t after = 0;
+    for (const Point p : r.clicks) m.host.ClickAt(p.x, p.y, after += 30);
     m.host.quitAt = 5000;  // a turn that never ends fails instead of hanging
     m.flow.PlayTurn();
     EXPECT_EQ(m.flow.lastTurn.play.cards, Selection(r.played.begin(), r.played.end()));

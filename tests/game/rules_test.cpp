@@ -171,11 +171,6 @@ TEST(ApplyPlay, CardsLieOnTheSeatsSideMovedByTwoDraws) {
             std::vector<int>({248, 264, 197, 7, 9}));
 }
 
-struct Screens : Presenter {
-  std::vector<ResultScreen> shown;
-  void ShowResultScreen(const ResultScreen& s) override { shown.push_back(s); }
-};
-
 // Per seat: P playing, F finished, D dropped out or X fouled, the turn it left
 // at, and +kills.
 void LeaveAsSaid(Game& g, const std::string& how) {
@@ -192,62 +187,49 @@ void LeaveAsSaid(Game& g, const std::string& how) {
 }
 
 TEST(EndOfDeal, PlacesTiesAndPoints) {
+  // Per seat in the result: its place, how it left (as above) and its points.
   const struct {
-    const char *name, *how, *places, *points;
+    const char *name, *how, *result;
     int starter;
   } rows[] = {
-      {"finished, left playing, dropped out; kills", "P+1 F12 D20+1", "2 1 3", "35 40 5", 2},
-      {"fouls score nothing even with kills, come last and tie", "X+2 X F5 P", "3 3 1 2", "0 0 40 30", 3},
-      {"seats still playing share a place and the bonus", "P P D5", "1 1 3", "40 40 0", 1},
+      {"finished, left playing, dropped out; kills", "P+1 F12 D20+1", "2P35 1F40 3D5", 2},
+      {"fouls score nothing even with kills, come last and tie", "X+2 X F5 P", "3X0 3X0 1F40 2P30", 3},
+      {"seats still playing share a place and the bonus", "P P D5", "1P40 1P40 3D0", 1},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
-    const int seats = static_cast<int>(std::count(r.places, r.places + std::strlen(r.places), ' ')) + 1;
+    const int seats = static_cast<int>(std::count(r.result, r.result + std::strlen(r.result), ' ')) + 1;
     Scenario s(seats);
-    Screens screens;
-    s.g.View = &screens;
     LeaveAsSaid(s.g, r.how);
-    EndOfDeal(s.g);
-    std::string places, points;
+    const DealResult result = EndOfDeal(s.g);
+    std::string got;
     for (int i = 1; i <= seats; ++i) {
-      const std::string place = screens.shown.at(0).texts.at(5 * (i - 1) + 3).text;
-      places += (i > 1 ? " " : "") + place.substr(0, place.size() - 3);
-      points += (i > 1 ? " " : "") + std::to_string(s.g.Seat[i].Score);
-      EXPECT_EQ(s.g.Seat[i].DealPoints, std::vector<int>{s.g.Seat[i].Score});
+      const SeatResult& seat = result.Seat[i];
+      got += std::to_string(seat.Place) + "PD?FX"[seat.Status] + std::to_string(seat.Points) + ' ';
+      EXPECT_EQ(s.g.Seat[i].DealPoints, std::vector<int>{seat.Score});
     }
-    EXPECT_EQ(places, r.places);
-    EXPECT_EQ(points, r.points);
-    EXPECT_EQ(s.g.NextStarter, r.starter);
-    EXPECT_EQ(s.g.DealCount, 1);
+    EXPECT_EQ(got, r.result + std::string(" "));
+    EXPECT_EQ(std::vector<int>({result.NextStarter, s.g.NextStarter, s.g.DealCount}),
+              std::vector<int>({r.starter, r.starter, 1}));
   }
 }
 
-// A screen's texts at one x: "y text" each, a star marking yellow.
-std::string Column(const ResultScreen& screen, int x) {
-  std::string out;
-  for (const ScreenText& t : screen.texts)
-    if (t.x == x) out += "|" + std::to_string(t.y) + (t.rgb == 0xFFFF00 ? " *" : " ") + t.text;
-  return out;
-}
-
-TEST(EndOfDeal, ResultScreensAndTheEndOfTheGame) {
+TEST(EndOfDeal, TheLastEightDealsAndTheEndOfTheGame) {
   Scenario s(3);
-  Screens screens;
-  s.g.View = &screens;
-  s.g.Characters[0].Name = "    ";
-  LeaveAsSaid(s.g, "P+1 F12 D20");
-  EndOfDeal(s.g);
-  // Per seat: its label cut to 5 bytes, how it left, kills, place (yellow for the winner), points.
-  EXPECT_EQ(Column(screens.shown.at(0), 50), "|171 1P   |201 残留  |231 1人斬|261 2位|291 +35");
-  EXPECT_EQ(Column(screens.shown.at(0), 208), "|171 2P 石|201 あがり|231 0人斬|261 *1位|291 +40");
-  EXPECT_EQ(Column(screens.shown.at(0), 366), "|171 3P 水|201 脱落  |231 0人斬|261 3位|291 + 0");
-  // The score table lists the last eight deals and the total, above the line; a winner's label is yellow.
-  EXPECT_FALSE(s.g.GameOver);
-  while (s.g.DealCount < 9) EndOfDeal(s.g);
-  EXPECT_EQ(Column(screens.shown.back(), 208),
-            "|96 *2P 石|126  40|156  40|186  40|216  40|246  40|276  40|306  40|336  40|366 360");
-  EXPECT_EQ(screens.shown.back().lineY1, 360);
-  EXPECT_TRUE(s.g.GameOver);
+  LeaveAsSaid(s.g, "P F12 D20");
+  // Seat 1 scores 30 and 5 a kill in each deal, so deal d brings it 30 + 5d; it and seat 2 (40 a deal)
+  // reach the winning score of 200 exactly in deal 4, and the game is over.
+  DealResult r;
+  while (s.g.DealCount < 9) {
+    s.g.Seat[1].Kills = s.g.DealCount, r = EndOfDeal(s.g);
+    const bool over = r.Deal >= 4;
+    EXPECT_TRUE(r.Seat[1].ReachedGoal == over && r.Seat[2].ReachedGoal == over && !r.Seat[3].ReachedGoal &&
+                r.GameOver == over && s.g.GameOver == over)
+        << r.Deal;
+  }
+  EXPECT_EQ(std::vector<int>({r.Deal, r.FirstListed, r.Seat[1].Kills, r.Seat[1].Score, r.Seat[2].Score}),
+            std::vector<int>({8, 1, 8, 450, 360}));
+  EXPECT_EQ(r.Seat[1].Recent, (std::array<int, 8>{35, 40, 45, 50, 55, 60, 65, 70}));
 }
 
 }  // namespace

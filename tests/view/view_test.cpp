@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <functional>
 
+#include "game/deal.h"
+#include "game/deal_result.h"
+#include "game/rules.h"
 #include "support/fake_host.h"
 #include "view/table_view.h"
 
@@ -161,9 +164,21 @@ TEST_F(ViewTest, TableAndAnimations) {
   const auto dropOut = [&] { view.RenderTable(0, false, true), view.AnimateDropOut({false, true, true}); };
   const auto clear = [&] { view.ClearTableEffect(); };
   const auto title = [&] { view.DrawTitle(); };
+  // Three seats after their tenth deal: the score table lists deals 2..9 (from 0). Seat 1 is "Tama".
+  DealResult deal{.Seats = 3, .Deal = 9, .FirstListed = 2};
+  deal.Seat[1] = {kPlaying, 1, 2, 35, 95, false, {0, 0, 0, 0, 0, 0, 0, 35}};
+  deal.Seat[2] = {kFinished, 0, 1, 5, 230, true, {10, 20, 30, 40, 50, 60, 70, 5}};
+  deal.Seat[3] = {kDroppedOut, 0, 3, 105, 1005, true, {}};
   const auto result = [&] {
-    view.ShowResultScreen({false, 32, 159, 512, 162, {{50, 261, "1位", 0xFFFF00}}});
+    g.Characters[1].Name = "Tama", g.Seat[1].Character = 1;
+    host.ClickAt(100, 100, 1000), view.ShowDealResult(deal);
   };
+  const auto t18 = [](int x, int y, const char* text, QRgb rgb = kWhiteRgb) {
+    return Text(x, y, text, rgb, 18);
+  };
+  const Probe line = {
+      [](Frame& f) { f.SetForeground(kWhiteRgb), f.SetPenWidth(1), f.DrawLine(40, 360, 536, 360); },
+      {39, 359, 499, 3}};
   const std::vector<int> three = {1, 20, 40}, hand = {10, 20, 30};
   const QRgb grey = kGreyRgb, red = kRedRgb, blue = kBlueRgb, yellow = kYellowRgb;
   const struct {
@@ -226,8 +241,16 @@ TEST_F(ViewTest, TableAndAnimations) {
       {"a shorter pause with the human out, in a hurry", {.status = {kDroppedOut}, .hurry = true}, clear, 5,
        {}, 61},
       {"the title", {}, title, 1, {Text(203, 240, "Click to Start...", kWhiteRgb, 20)}},
-      {"a result screen waits for a new click in the window", {}, result, 1,
-       {Dim(32, 159), No(Dim(32, 157)), Text(50, 261, "1位", yellow, 18)}, 0, 0, 500},
+      {"the deal's result over the table as it stands, then the score table over a fresh one: each waits "
+       "for a new click in the window", {.seats = 3}, result, 2,
+       {At(0, Dim(32, 159)), At(0, No(Dim(32, 157))), At(0, No(Box(456, 408, 520, 432, grey))),
+       At(0, t18(50, 171, "1P Ta")), At(0, No(t18(50, 171, "1P Tam"))), At(0, No(t18(208, 171, "2P たま"))),
+       At(0, t18(50, 201, "残留  ")), At(0, t18(208, 201, "あがり")), At(0, t18(366, 201, "脱落  ")),
+       At(0, t18(50, 231, "1人斬")), At(0, t18(50, 261, "2位")), At(0, t18(208, 261, "1位", yellow)),
+       At(0, t18(50, 291, "+35")), At(0, t18(208, 291, "+ 5")), At(0, t18(366, 291, "+05")),
+       Box(456, 408, 520, 432, grey), Dim(32, 84), No(Dim(32, 82)), t18(50, 96, "1P Ta"),
+       t18(208, 96, "2P た", yellow), t18(208, 126, " 10"), t18(208, 336, "  5"), t18(50, 336, " 35"),
+       t18(50, 366, " 95"), t18(366, 366, "1005"), line, No(At(0, line))}, 500, 599, 1000},
       // clang-format on
   };
   for (const auto& r : rows) {
@@ -274,6 +297,63 @@ TEST_F(ViewTest, PresentsOnlyChangedPixels) {
     frame.Present();
     EXPECT_EQ(shown.size() - before, rows[i].second ? 1u : 0u) << "row " << i;
     EXPECT_EQ(shown.back(), frame.picMain) << "row " << i;
+  }
+}
+
+// The assist layer's words: a refused 決定 or パス on the table of 5♥ 5♦ (both locks), and the log
+// line of a play or a pass once the rules are done with it.
+TEST_F(ViewTest, AssistTexts) {
+  view.assist = true, g.View = &view;
+  // clang-format off
+  const auto refused = [&](Selection picked) { return [=, this] { return RefusalText(g, RefusalReason(g, picked)); }; };
+  const auto played = [&](Selection cards) { return [=, this] { return ApplyPlay(g, {cards}), view.Log().back(); }; };
+  const auto passed = [&] { return DrawFromStock(g, g.Turn, false), view.Log().back(); };
+  // clang-format on
+  const std::vector<int> eights = {64, 67, 100}, sevens = {49, 50, 51, 52, 100};
+  const struct {
+    Scene scene;
+    std::function<std::string()> run;
+    std::string text;
+  } rows[] = {
+      // clang-format off
+      {{.lead = 2}, refused({1}), "枚数が違う"},
+      {{.lead = 2}, refused({1, 13}), "組になっていない"},
+      {{.lead = 2}, refused({37, 40}), "マークしばり中"},
+      {{.lead = 2}, refused({52, 55}), "偶数しばり中"},
+      {{.lead = 2}, refused({16, 19}), "場より弱い"},
+      {{.lead = 1}, refused({}), "親はパスできない"},
+      {{.lead = 2, .hands = {eights}}, played({64, 67}), "1P: 8×2 8切り"},
+      {{.lead = 2, .hands = {sevens}}, played({49, 50, 51, 52}), "1P: 7×4 革命 黒7で制限8"},
+      {{.lead = 2, .hands = {{25, 100}, {1}}}, played({25}), "1P: 5×1 2Pスキップ"},
+      {{.turn = 2, .hands = {{1}, {97, 98}}}, played({97}), "2P たまねこ: Q×1 Qリバース"},
+      {{.lead = 2, .hands = {{100}, {1}, {2}}}, played({100}), "1P: Q×1 あがり"},
+      {{.turn = 3, .stock = 36, .hands = {{1}, {2}, {3}}}, passed, "3P たまねこ: パスで1枚引く"},
+      // clang-format on
+  };
+  for (const auto& row : rows) {
+    Set(row.scene), g.SeatsInPlay = g.Options.SeatCount;
+    EXPECT_EQ(row.run(), row.text);
+  }
+}
+
+// On a busy table at every number of seats the assist's labels all find a place, and none lies on a card.
+TEST_F(ViewTest, AssistCoversNoCard) {
+  for (int seats = 2; seats <= 8; ++seats) {
+    Scene busy{.seats = seats, .stock = 120, .line = 15, .initialLine = 15, .lifted = true};
+    for (int s = 1; s <= seats; ++s) busy.hands.push_back(std::vector<int>(14, 1));
+    Set(busy);
+    for (int s = 1, k = 1; s <= seats; ++s)  // both ends of an eight-card play from every seat
+      for (const Point p :
+           {PlayedCardPlace(g.Options, s, k, 8, -5, -5), PlayedCardPlace(g.Options, s, 9 - k, 8, 5, 5)})
+        g.TrickX[++g.TrickCount] = static_cast<int16_t>(p.x),
+        g.TrickY[g.TrickCount] = static_cast<int16_t>(p.y);
+    const std::vector<AssistLabel> labels = AssistLabels(g, std::string(100, 'x'), "組になっていない");
+    EXPECT_EQ(labels.size(), static_cast<std::size_t>(seats + 3)) << seats << " seats";
+    for (const AssistLabel& l : labels)
+      for (const Rect& c : CardRects(g))
+        EXPECT_FALSE(l.box.x < c.Right() && c.x < l.box.Right() && l.box.y < c.Bottom() &&
+                     c.y < l.box.Bottom())
+            << seats << " seats: " << l.text << " on a card at " << c.x << "," << c.y;
   }
 }
 
