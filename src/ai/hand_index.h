@@ -20,14 +20,13 @@ class HandIndex {
  public:
   void Build(const Game& g, int seat) {
     // Forget the last hand: only its own cards were marked.
-    for (int p = 1; p <= count_; ++p) {
-      positions_[suits_[p]][ranks_[p]] = 0;
-      ranks_[p] = suits_[p] = 0;
-    }
+    for (int p = 1; p <= count_; ++p) positions_[suits_[p]][ranks_[p]] = 0;
+    const int lastCount = count_;
     suitCounts_ = {};
     const SeatRecord& rec = g.Seat[seat];
     count_ = std::clamp(rec.CardCount, 0, kHandSlots - 1);
-    Jokers = 0;
+    int jokers = 0, changes = 0;
+    uint32_t ranksHeld = 0;
     for (int p = 1; p <= count_; ++p) {
       const int code = rec.Hand[p];
       const CardInfoEntry& card = g.CardInfo[code <= kCardCount ? code : 0];
@@ -35,8 +34,14 @@ class HandIndex {
       suits_[p] = card.Suit;
       positions_[card.Suit][card.Rank] |= uint32_t{1} << p;
       ++suitCounts_[card.Suit];
-      if (IsJoker(code)) ++Jokers;
+      ranksHeld |= uint32_t{1} << card.Rank;
+      jokers += IsJoker(code);
+      changes += p > 1 && card.Rank != ranks_[p - 1];
     }
+    for (int p = count_ + 1; p <= lastCount; ++p) ranks_[p] = suits_[p] = 0;
+    Jokers = jokers;
+    RankChanges = changes;
+    ranksHeld_ = ranksHeld;
   }
   // The rank and suit of the card at a hand position; 0 for a position outside the hand.
   int RankAt(int p) const { return p >= 1 && p < kHandSlots ? ranks_[p] : 0; }
@@ -53,17 +58,16 @@ class HandIndex {
   // The cards of the suit the hand holds.
   int CountOf(int suit) const { return suitCounts_[suit]; }
   // Whether the hand holds a card of the rank, of any suit.
-  bool HoldsRank(int rank) const {
-    for (int suit = kNoSuit; suit <= kClubs; ++suit)
-      if (Holds(suit, rank)) return true;
-    return false;
-  }
+  bool HoldsRank(int rank) const { return rank >= 0 && rank <= kRankJoker && (ranksHeld_ >> rank & 1) != 0; }
 
   int Jokers = 0;
+  // How often the rank changes from one position to the next along the hand.
+  int RankChanges = 0;
 
  private:
   int count_ = 0;  // the hand's count when the index was taken
   std::array<int, kClubs + 1> suitCounts_{};
+  uint32_t ranksHeld_ = 0;  // bit r set when the hand holds a card of rank r
   std::array<uint8_t, kHandSlots> ranks_{};
   std::array<uint8_t, kHandSlots> suits_{};
   // positions_[suit][rank]: bit p set when hand position p holds such a card.

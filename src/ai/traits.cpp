@@ -101,9 +101,7 @@ void ComputerPlayer::PrepareTurnTraits() {
   for (int seat = 1; seat <= n; ++seat)
     if (g.Seat[seat].Status == kSkipped) AnySkipped = true;
 
-  DistinctRanks = 1;
-  for (int i = 1; i <= rec.CardCount - 1; ++i)
-    if (Rank(i) != Rank(i + 1)) ++DistinctRanks;
+  DistinctRanks = 1 + Index.RankChanges;
 }
 
 }  // namespace tomaruk
