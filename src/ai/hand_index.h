@@ -22,7 +22,6 @@ class HandIndex {
     // Forget the last hand: only its own cards were marked.
     for (int p = 1; p <= count_; ++p) positions_[suits_[p]][ranks_[p]] = 0;
     const int lastCount = count_;
-    suitCounts_ = {};
     const SeatRecord& rec = g.Seat[seat];
     count_ = std::clamp(rec.CardCount, 0, kHandSlots - 1);
     int jokers = 0, changes = 0;
@@ -33,7 +32,6 @@ class HandIndex {
       ranks_[p] = card.Rank;
       suits_[p] = card.Suit;
       positions_[card.Suit][card.Rank] |= uint32_t{1} << p;
-      ++suitCounts_[card.Suit];
       ranksHeld |= uint32_t{1} << card.Rank;
       jokers += IsJoker(code);
       changes += p > 1 && card.Rank != ranks_[p - 1];
@@ -55,8 +53,12 @@ class HandIndex {
     return held == 0 ? 0 : std::countr_zero(held);
   }
   bool Holds(int suit, int rank) const { return FindFrom(1, suit, rank) != 0; }
-  // The cards of the suit the hand holds.
-  int CountOf(int suit) const { return suitCounts_[suit]; }
+  // The different ranks of the suit the hand holds.
+  int RanksOf(int suit) const {
+    int n = 0;
+    for (const uint32_t held : positions_[suit]) n += held != 0;
+    return n;
+  }
   // Whether the hand holds a card of the rank, of any suit.
   bool HoldsRank(int rank) const { return rank >= 0 && rank <= kRankJoker && (ranksHeld_ >> rank & 1) != 0; }
 
@@ -65,8 +67,7 @@ class HandIndex {
   int RankChanges = 0;
 
  private:
-  int count_ = 0;  // the hand's count when the index was taken
-  std::array<int, kClubs + 1> suitCounts_{};
+  int count_ = 0;           // the hand's count when the index was taken
   uint32_t ranksHeld_ = 0;  // bit r set when the hand holds a card of rank r
   std::array<uint8_t, kHandSlots> ranks_{};
   std::array<uint8_t, kHandSlots> suits_{};

@@ -68,8 +68,8 @@ void ComputerPlayer::ChooseStairPlay() {
   bool any = false;
   for (int s = 1; s <= 4; ++s) {
     if (g.Table.SuitLock && s != tableSuit) continue;
-    // A run long enough holds at least need - budget cards of its suit.
-    if (Index.CountOf(s) < need - std::max(budget, 0)) continue;
+    // A run long enough holds at least need - budget ranks of its suit.
+    if (Index.RanksOf(s) < need - std::max(budget, 0)) continue;
     for (int k = 1 - budget; k <= kHighIndex; ++k) {
       if (answering && OrderSign * g.Table.StairKey >= OrderSign * k) continue;
       // The run from index k is taken from the last hand position j from which it is still long
