@@ -33,14 +33,15 @@ void SortHand(Game& g, int seat) {
   auto& hand = g.Seat[seat].Hand;
   const int n = std::min<int>(g.Options.InitialLine, kHandSlots - 1);
   // A hand is sorted after every change but the last. The gaps a play leaves close up, the
-  // cards keeping their order...
+  // cards keeping their order: each slot is emptied and its card goes to the next place
+  // filled...
   int count = 0;
   for (int i = 1; i <= n; ++i) {
     const uint8_t card = hand[i];
+    hand[i] = 0;
     hand[count + 1] = card;
     count += card != 0;
   }
-  for (int i = count + 1; i <= n; ++i) hand[i] = 0;
   // ... and a card out of its place (one drawn, or swapped in) moves down to it.
   for (int i = 2; i <= count; ++i) {
     const uint8_t card = hand[i];
