@@ -59,11 +59,9 @@ Decision ComputerPlayer::ComputerTurn() {
 
 Decision ComputerPlayer::TheDecision() const {
   Decision d{{}, DecisionCode};
-  std::array<uint8_t, kHandSlots> cards{};
-  int n = 0;
   for (int p = 1; p <= CC() && p < kHandSlots; ++p)
-    if (Chosen[p]) cards[n++] = static_cast<uint8_t>(Hand(p));
-  if (n > 0) d.play = {Selection(cards.begin(), cards.begin() + n), ChosenStairKey};
+    if (Chosen[p]) d.play.cards.push_back(static_cast<uint8_t>(Hand(p)));
+  if (!d.play.cards.empty()) d.play.stairKey = ChosenStairKey;
   return d;
 }
 

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 
+#include "ai/hand_index.h"
 #include "game/rules.h"
 #include "game/state.h"
 
@@ -71,8 +72,8 @@ class ComputerPlayer {
   // PrepareTurnTraits reads the seat's character, the seats' statuses, counts
   // and hands, the table's count, Line, Direction, both revolutions and
   // AnySkipped as the last computer turn left it, and draws random numbers. It
-  // changes every value of this block and AnySkipped, and clears the play and
-  // PairMemo.
+  // changes every value of this block, the hand index and AnySkipped, and
+  // clears the play and PairMemo.
   void PrepareTurnTraits();
   int VaryTrait(int level);
   int NextSeatAfter(int seat) const;
@@ -89,9 +90,12 @@ class ComputerPlayer {
   // A list of hand positions the lead and answer rules keep while they work
   // (1..15).
   std::array<int, kHandSlots> PairMemo{};
+  // The hand's ranks and suits and where each kind of card lies in it
+  // (hand_index.h), read by every stage.
+  HandIndex Index;
 
   // --- Keep-back marks and the group test (keep_back.cpp) ---
-  // The three marking stages read the hand, the traits (and the character's
+  // The three marking stages read the hand and its index, the traits (and the character's
   // raw levels), the rule copies, HoldMargin, HoldThreshold, PlayersLeft,
   // SeatsInPlay, Line, Revolution, CardPlace, the seats' statuses and counts
   // and the table's even/odd lock; they change Kept and NoFinishBlocker only.
@@ -105,7 +109,7 @@ class ComputerPlayer {
   bool NoFinishBlocker = false;
 
   // --- The choosers the decision core offers the turn to ---
-  // The stair search (stairs.cpp) reads the hand, MinStair, LeadSeat,
+  // The stair search (stairs.cpp) reads the hand and its index, MinStair, LeadSeat,
   // OrderSign, both revolutions and the table with its stair key and locks. It
   // changes JokersHeld and, when it finds a stair, the play with its key.
   void ChooseStairPlay();
@@ -125,7 +129,8 @@ class ComputerPlayer {
   // the turn to the choosers, then to the lead rules or the answer rules. It
   // fills the table copy below when answering and sets StairChosen. PlayEights
   // overwrites HoldThreshold; SwapInJoker changes DealMemory[Turn] and, through
-  // the rules' exchange with the stock, the hand, the stock and CardPlace.
+  // the rules' exchange with the stock, the hand (and its index), the stock and
+  // CardPlace.
   // Every other part changes the play only.
   void DecidePlay();
   void PlayFourTens();
@@ -193,8 +198,8 @@ class ComputerPlayer {
   // card (code 0, rank 0, suit 0).
   int CC() const { return g.Seat[g.Turn].CardCount; }
   int Hand(int p) const { return g.HandCard(g.Turn, p); }
-  int Rank(int p) const { return g.RankOf(Hand(p)); }
-  int Suit(int p) const { return g.SuitOf(Hand(p)); }
+  int Rank(int p) const { return Index.RankAt(p); }
+  int Suit(int p) const { return Index.SuitAt(p); }
   bool IsKept(int p) const { return p >= 1 && p < kHandSlots && Kept[p]; }
   void Select(int p) {
     if (p >= 1 && p < kHandSlots) Chosen[p] = true;
@@ -230,6 +235,8 @@ class ComputerPlayer {
     DecisionCode = code;
   }
   double Draw() { return g.Rng.Next(); }
+  // The whole part of a draw times scale: floor(draw x scale), a draw never being negative.
+  int DrawWhole(double scale) { return static_cast<int>(Draw() * scale); }
 
   Game& g;
 };

@@ -13,7 +13,6 @@
 //   2311  answer: pass - nothing in the hand could be a blocked last card
 //   2312  answer: pass - character 8 waits for the joker on top of the stock
 #include <algorithm>
-#include <cmath>
 
 #include "ai/computer_player.h"
 #include "game/deal.h"
@@ -53,7 +52,7 @@ void ComputerPlayer::DecidePlay() {
     // Character 8 now and then swaps a joker in from the stock: one time in
     // twenty, nearly one in four when the next seat is close to the line.
     if (rec.Character == 8 && !IsJoker(Hand(rec.CardCount)) && rec.CardCount > 2 && !DealMemory[g.Turn]) {
-      int r = static_cast<int>(std::floor(Draw() * 100));
+      int r = DrawWhole(100);
       if (g.Line - g.Seat[NextSeat].CardCount <= 2) r += 17;
       if (r >= 95) {
         SwapInJoker();
@@ -193,6 +192,7 @@ void ComputerPlayer::SwapInJoker() {
   // The joker takes that card's place in the hand, which stays unsorted until
   // the play is laid, and leads alone.
   if (!SwapJokerFromStock(g, g.Turn, i)) return;
+  Index.Build(g, g.Turn);
   Select(i);
   Decide(490);
   DealMemory[g.Turn] = true;

@@ -72,14 +72,11 @@ void ComputerPlayer::MarkKeptCards() {
       const int s = Suit(i);
       bool found = false;
       do {
-        found = false;
-        for (int p = i; p <= cc; ++p) {
-          if (Rank(p) == r && Suit(p) == s) {
-            work[p] = true;
-            ++count;
-            found = true;
-            break;
-          }
+        const int p = Index.FindFrom(i, s, r);
+        found = p != 0;
+        if (found) {
+          work[p] = true;
+          ++count;
         }
         ++r;
       } while (r - first <= minStair || found);
@@ -91,10 +88,7 @@ void ComputerPlayer::MarkKeptCards() {
   }
 
   // Jokers: the top one is kept once there are enough of them.
-  int jokers = 0;
-  for (int i = 1; i <= cc; ++i)
-    if (IsJoker(Hand(i))) ++jokers;
-  if (jokers >= (TraitD > 3 ? 2 : 3)) Kept[cc] = true;
+  if (Index.Jokers >= (TraitD > 3 ? 2 : 3)) Kept[cc] = true;
 
   // Under the even/odd lock: jokers, the odd faces below the ace, and 2s.
   if (Rule4 && g.Table.ParityLock) {
@@ -123,26 +117,21 @@ void ComputerPlayer::MarkFinishBlockers() {
   NoFinishBlocker = false;
   if (!RuleM) return;
   const int cc = CC();
+  // The ranks no seat may finish on: the strongest (2s, or 3s under a revolution), jokers, 8s, 9s.
   const int strongest = g.Revolution > 0 ? kRank2 : kRank3;
-  const auto blocker = [&](int r) { return r == strongest || r == kRankJoker || r == kRank8 || r == kRank9; };
-  int first = 0, last = 0;
-  for (int i = 1; i <= cc; ++i)
-    if (blocker(Rank(i))) {
-      first = Rank(i);
-      break;
+  int banned = 0, rank = 0;
+  for (const int r : {strongest, kRankJoker, kRank8, kRank9})
+    if (Index.HoldsRank(r)) {
+      ++banned;
+      rank = r;
     }
-  for (int i = cc; i >= 1; --i)
-    if (blocker(Rank(i))) {
-      last = Rank(i);
-      break;
-    }
-  if (first != last) return;
-  if (first == 0) {
+  if (banned > 1) return;
+  if (banned == 0) {
     NoFinishBlocker = true;
     return;
   }
   // One banned rank only: hold all of it back, nothing else.
-  for (int i = 1; i <= cc; ++i) Kept[i] = Rank(i) == first;
+  for (int i = 1; i <= cc; ++i) Kept[i] = Rank(i) == rank;
 }
 
 void ComputerPlayer::RelaxKeptCards() {

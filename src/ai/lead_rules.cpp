@@ -28,7 +28,6 @@
 //   2402             the next seat one step from the line: one 5 at random
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 #include "ai/rule_run.h"
 
@@ -96,7 +95,7 @@ struct ComputerPlayer::LeadRules : RuleRun {
     for (int p = 1; p <= cc; ++p)
       if (Rank(p) == kRank5 && !c.IsKept(p)) c.PairMemo[++n] = p;
     if (n < 1) return false;
-    const int k = std::min(static_cast<int>(std::floor(c.Draw() * n)) + 1, n);
+    const int k = std::min(c.DrawWhole(n) + 1, n);
     c.Select(c.PairMemo[k]);
     return true;
   }
@@ -139,7 +138,7 @@ struct ComputerPlayer::LeadRules : RuleRun {
   // The 7s go out together, the black ones lowering the limit, when the hand's
   // weakest cards are black 7s and the character pushes hard enough.
   bool BlackSevens() {
-    const int push = static_cast<int>(std::floor(c.Draw() * 2.5)) + c.TraitA + c.TraitB + c.TraitE;
+    const int push = c.DrawWhole(2.5) + c.TraitA + c.TraitB + c.TraitE;
     if (!(push >= 12 && c.CountBlackSevens(1, cc) >= (c.TraitB > 3 ? 2 : 1))) return false;
     c.SelectRank(kRank7);
     return Settle(707);

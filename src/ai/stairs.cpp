@@ -8,6 +8,7 @@
 //   2201  stair led (the longest, then the highest start, then the first suit)
 //   2202  stair answered (the highest start of exactly the table's length that
 //         the table admits); the decision core files this one under code 199
+#include <algorithm>
 #include <array>
 
 #include "ai/computer_player.h"
@@ -32,49 +33,56 @@ void ComputerPlayer::ChooseStairPlay() {
   std::array<std::array<int, 20>, 5> len{};
   const auto at = [&](int s, int k) -> int& { return len[s][k - kLowIndex]; };
 
-  JokersHeld = 0;
-  for (int i = 1; i <= cc; ++i)
-    if (IsJoker(Hand(i))) ++JokersHeld;
+  JokersHeld = Index.Jokers;
   int budget = JokersHeld < 2 ? JokersHeld : 2;
   if (minStair < 4) budget = minStair - 2;
 
   const bool answering = g.LeadSeat != g.Turn;
   const int tableSuit = g.SuitOf(g.Table.Cards[1]);
-  const auto find = [&](int from, int suit, int rank) {
-    for (int p = from; p <= cc; ++p)
-      if (Suit(p) == suit && Rank(p) == rank) return p;
-    return 0;
+  const auto find = [&](int from, int suit, int rank) { return Index.FindFrom(from, suit, rank); };
+  // The run of suit s from index k, jokers filling the gaps, counting only the cards from hand
+  // position j on.
+  const auto runFrom = [&](int s, int k, int j) {
+    int x = k;
+    int jokersLeft = budget;
+    for (;;) {
+      int wanted = 0;  // nothing more to find
+      if (k <= 2)
+        wanted = x + kRankK;
+      else if (x - k <= 12)
+        wanted = x;
+      if (wanted != 0 && find(j, s, wanted) != 0) {
+        ++x;
+      } else if (jokersLeft > 0) {
+        --jokersLeft;
+        ++x;
+      } else {
+        break;
+      }
+    }
+    return x - k;
   };
+  // A run counts when it is as long as the table's and as the shortest stair.
+  const int need = std::max<int>(g.Table.Count, minStair);
 
   bool any = false;
   for (int s = 1; s <= 4; ++s) {
     if (g.Table.SuitLock && s != tableSuit) continue;
+    // A run long enough holds at least need - budget ranks of its suit.
+    if (Index.RanksOf(s) < need - std::max(budget, 0)) continue;
     for (int k = 1 - budget; k <= kHighIndex; ++k) {
-      for (int j = 1; j <= cc; ++j) {
-        if (budget == 0 && !(Suit(j) == s && Rank(j) == IndexRank(k))) continue;
-        // Follow the chain from index k, looking from position j on.
-        int x = k;
-        int jokersLeft = budget;
-        for (;;) {
-          int wanted = 0;  // nothing more to find
-          if (k <= 2)
-            wanted = x + kRankK;
-          else if (x - k <= 12)
-            wanted = x;
-          if (wanted != 0 && find(j, s, wanted) != 0) {
-            ++x;
-          } else if (jokersLeft > 0) {
-            --jokersLeft;
-            ++x;
-          } else {
-            break;
-          }
+      if (answering && OrderSign * g.Table.StairKey >= OrderSign * k) continue;
+      // The run from index k is taken from the last hand position j from which it is still long
+      // enough (without jokers that is the run's own first card). Moving j up only drops cards,
+      // so when the run from the first position is too short, none is long enough.
+      if (runFrom(s, k, 1) < need) continue;
+      for (int j = cc; j >= 1; --j) {
+        const int length = runFrom(s, k, j);
+        if (length >= need) {
+          at(s, k) = length;
+          any = true;
+          break;
         }
-        const int length = x - k;
-        if (answering && OrderSign * g.Table.StairKey >= OrderSign * k) continue;
-        if (length < g.Table.Count || length < minStair) continue;
-        at(s, k) = length;
-        any = true;
       }
     }
   }

@@ -16,29 +16,27 @@ int ComputerPlayer::NextSeatAfter(int seat) const {
 }
 
 int ComputerPlayer::VaryTrait(int level) {
-  const int r = static_cast<int>(std::floor(Draw() * 255));
+  // How each level varies with a reading r of 0..254: below `low` it reads as `ifLow`, above
+  // `high` as `ifHigh`, and in between as itself. Other levels stay as they are.
+  struct Variation {
+    int low, ifLow, high, ifHigh;
+  };
+  static constexpr Variation kVariation[] = {
+      {},                // no level
+      {20, 4, 254, 0},   // 1
+      {60, 4, 254, 0},   // 2
+      {120, 4, 240, 5},  // 3
+      {60, 3, 208, 5},   // 4
+      {20, 3, 230, 4},   // 5
+  };
+  const int r = DrawWhole(255);
   int result = level;
-  switch (level) {
-    case 1:
-      result = r < 20 ? 4 : 1;
-      break;
-    case 2:
-      result = r < 60 ? 4 : 2;
-      break;
-    case 3:
-      result = r < 120 ? 4 : (r > 240 ? 5 : 3);
-      break;
-    case 4:
-      result = r < 60 ? 3 : (r > 208 ? 5 : 4);
-      break;
-    case 5:
-      result = r < 20 ? 3 : (r > 230 ? 4 : 5);
-      break;
-    default:
-      break;
+  if (level >= 1 && level <= 5) {
+    const Variation& v = kVariation[level];
+    result = r < v.low ? v.ifLow : r > v.high ? v.ifHigh : level;
   }
   // A rare wild turn: any level at all.
-  if (r >= 252) result = static_cast<int>(std::floor(Draw() * 5)) + 1;
+  if (r >= 252) result = DrawWhole(5) + 1;
   return result;
 }
 
@@ -46,6 +44,7 @@ void ComputerPlayer::PrepareTurnTraits() {
   const SeatRecord& rec = g.Seat[g.Turn];
   const int n = g.Options.SeatCount;
 
+  Index.Build(g, g.Turn);
   NextSeat = NextSeatAfter(g.Turn);
   OrderSign = g.TempRevolution * g.Revolution;
   TraitFactor = static_cast<float>(Draw() * 1.6 + 0.6);
@@ -70,7 +69,8 @@ void ComputerPlayer::PrepareTurnTraits() {
     const int k = static_cast<int>(std::floor(2.5 - HoldMargin / 2.0));
     TraitC = TraitC > k ? TraitC - k : 1;
   }
-  TraitC = static_cast<int>(std::floor(TraitC * 5 / 7.0));
+  // TraitC is at least 1 here, so the division rounds down.
+  TraitC = TraitC * 5 / 7;
   if (TraitC > 5) TraitC = 5;
 
   PlayersLeft = 0;
@@ -101,9 +101,7 @@ void ComputerPlayer::PrepareTurnTraits() {
   for (int seat = 1; seat <= n; ++seat)
     if (g.Seat[seat].Status == kSkipped) AnySkipped = true;
 
-  DistinctRanks = 1;
-  for (int i = 1; i <= rec.CardCount - 1; ++i)
-    if (Rank(i) != Rank(i + 1)) ++DistinctRanks;
+  DistinctRanks = 1 + Index.RankChanges;
 }
 
 }  // namespace tomaruk

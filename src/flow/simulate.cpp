@@ -66,7 +66,7 @@ bool ParseInRange(const std::string& text, long lo, long hi, long& v) {
   return true;
 }
 
-void AppendCards(std::ostream& out, const std::vector<uint8_t>& cards) {
+void AppendCards(std::ostream& out, const Selection& cards) {
   for (std::size_t i = 0; i < cards.size(); ++i) {
     if (i > 0) out << ',';
     out << static_cast<int>(cards[i]);
@@ -395,6 +395,10 @@ SimulationResult Simulate(Game& g, long deals, std::ostream* trace, const std::f
   GameFlow flow(g, pacer);
   flow.humanIsComputer = true;
   long deal = 0;
+  // The decision codes are counted by code in a table while the deals run and go into the
+  // report's map at the end: a map lookup after every turn would cost more than the turn's checks.
+  constexpr int kCodeTable = 4096;
+  std::vector<long> codeCounts(kCodeTable, 0);
   flow.afterTurn = [&] {
     ++r.turns;
     bool cardsFailed = false;
@@ -407,7 +411,11 @@ SimulationResult Simulate(Game& g, long deals, std::ostream* trace, const std::f
                              bad);
     }
     const TurnRecord& t = flow.lastTurn;
-    if (t.computer && t.code != 0) ++r.codes[t.code];
+    if (t.computer && t.code > 0 && t.code < kCodeTable) {
+      ++codeCounts[t.code];
+    } else if (t.computer && t.code != 0) {
+      ++r.codes[t.code];
+    }
     if (t.computer && t.acted && t.play.cards.empty() && !t.mayPass) ++r.freeLeadPasses;
     if (trace == nullptr || !t.acted) return;
     std::ostream& out = *trace;
@@ -467,6 +475,8 @@ SimulationResult Simulate(Game& g, long deals, std::ostream* trace, const std::f
     }
   }
   r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  for (int code = 1; code < kCodeTable; ++code)
+    if (codeCounts[code] != 0) r.codes[code] += codeCounts[code];
   r.illegalComputerPlays = flow.stats.illegalComputerPlays;
   r.refusedByCode = flow.stats.illegalByCode;
   r.turnGuards = host.turnGuards;

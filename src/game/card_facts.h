@@ -6,8 +6,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
+#include "game/selection.h"
 #include "game/state.h"
 
 namespace tomaruk {
@@ -36,24 +36,22 @@ bool FollowsTableSuits(const Game& g, int n, SuitAt suitAt) {
   return true;
 }
 // The same for cards in the order they go on the table.
-inline bool FollowsTableSuits(const Game& g, const std::vector<uint8_t>& cards) {
+inline bool FollowsTableSuits(const Game& g, const Selection& cards) {
   return FollowsTableSuits(g, static_cast<int>(cards.size()), [&](int k) { return g.SuitOf(cards[k - 1]); });
 }
 
 // Whether the cards are exactly these codes, in this order.
 template <std::size_t N>
-bool IsExactly(const std::vector<uint8_t>& cards, const std::array<uint8_t, N>& codes) {
+bool IsExactly(const Selection& cards, const std::array<uint8_t, N>& codes) {
   return cards.size() == N && std::equal(cards.begin(), cards.end(), codes.begin());
 }
 
 // A lone joker on the table is flushed by the three spade 3s in normal order
 // and by the three spade 2s under a revolution (a J's turn does not count).
-inline bool FlushesLoneJoker(const Game& g, const std::vector<uint8_t>& cards) {
+inline bool FlushesLoneJoker(const Game& g, const Selection& cards) {
   return g.Revolution > 0 ? IsExactly(cards, kSpadeThrees) : IsExactly(cards, kSpadeTwos);
 }
 // All six spade 3s and 2s flush any combination led by a joker.
-inline bool FlushesJokerGroup(const std::vector<uint8_t>& cards) {
-  return IsExactly(cards, kSpadeThreesAndTwos);
-}
+inline bool FlushesJokerGroup(const Selection& cards) { return IsExactly(cards, kSpadeThreesAndTwos); }
 
 }  // namespace tomaruk

@@ -5,6 +5,17 @@
 
 namespace tomaruk {
 
+namespace {
+
+// Shuffles pile[1..n] by 1000 swaps of two cards, each chosen at random in turn.
+void ShufflePile(Random& rng, std::array<uint8_t, kCardCount + 1>& pile, int n) {
+  std::array<int16_t, 2000> choices;
+  rng.Choices(n, choices);
+  for (std::size_t i = 0; i < choices.size(); i += 2) std::swap(pile[choices[i]], pile[choices[i + 1]]);
+}
+
+}  // namespace
+
 void NewDeal(Game& g) {
   // Every pile, CardPlace and the table start empty.
   g.CardPlace.fill(0);
@@ -36,11 +47,7 @@ void NewDeal(Game& g) {
     g.Stock[k] = static_cast<uint8_t>(k);
     g.CardPlace[k] = kInStock;
   }
-  for (int i = 0; i < 1000; ++i) {
-    const int a = g.Rng.Choice(kCardCount);
-    const int b = g.Rng.Choice(kCardCount);
-    std::swap(g.Stock[a], g.Stock[b]);
-  }
+  ShufflePile(g.Rng, g.Stock, kCardCount);
   g.View->RenderTable(0, true, true);
   // A seat still playing at the end of the last deal must not carry its old
   // cards into this one: empty every slot and selection of every seat.
@@ -144,11 +151,7 @@ bool SwapJokerFromStock(Game& g, int seat, int slot) {
 void ReshuffleDiscard(Game& g) {
   const int n = g.DiscardCount;
   if (n == 0) return;
-  for (int i = 0; i < 1000; ++i) {
-    const int a = g.Rng.Choice(n);
-    const int b = g.Rng.Choice(n);
-    std::swap(g.DiscardPile[a], g.DiscardPile[b]);
-  }
+  ShufflePile(g.Rng, g.DiscardPile, n);
   for (int i = 1; i <= n; ++i) {
     g.Stock[i] = g.DiscardPile[i];
     g.CardPlace[g.Stock[i]] = kInStock;

@@ -1,7 +1,8 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <vector>
+
+#include "game/selection.h"
 
 namespace tomaruk {
 
@@ -28,7 +29,7 @@ class Presenter {
   virtual void DrawPlayerHand(int /*offset*/) {}
   virtual void DrawButtons(int /*highlight*/) {}
   // The rules refused the player's 決定 on these cards (in hand order), or its パス (no cards).
-  virtual void PlayRefused(const std::vector<uint8_t>& /*picked*/) {}
+  virtual void PlayRefused(const Selection& /*picked*/) {}
   virtual void Present() {}
   // The title frame with "Click to Start...".
   virtual void DrawTitle() {}

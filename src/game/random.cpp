@@ -9,7 +9,6 @@ uint64_t SplitMix(uint64_t& x) {
   z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
   return z ^ (z >> 31);
 }
-uint64_t Rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
 }  // namespace
 
 void Random::Seed(uint64_t seed) {
@@ -19,26 +18,10 @@ void Random::Seed(uint64_t seed) {
   draws_ = 0;
 }
 
-uint64_t Random::NextBits() {
-  const uint64_t result = Rotl(s_[1] * 5, 7) * 9;
-  const uint64_t t = s_[1] << 17;
-  s_[2] ^= s_[0];
-  s_[3] ^= s_[1];
-  s_[1] ^= s_[2];
-  s_[0] ^= s_[3];
-  s_[2] ^= t;
-  s_[3] = Rotl(s_[3], 45);
-  return result;
-}
-
-double Random::Next() {
-  ++draws_;
-  if (!scripted_.empty()) {
-    double v = scripted_.front();
-    scripted_.pop_front();
-    return v;
-  }
-  return static_cast<double>(NextBits() >> 11) * 0x1.0p-53;
+double Random::NextScripted() {
+  const double v = scripted_.front();
+  scripted_.pop_front();
+  return v;
 }
 
 }  // namespace tomaruk

@@ -1,4 +1,6 @@
 #pragma once
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 
@@ -10,18 +12,52 @@ class Random {
  public:
   explicit Random(uint64_t seed = 1) { Seed(seed); }
   void Seed(uint64_t seed);
-  // Uniform in [0, 1).
-  double Next();
+  // Uniform in [0, 1). Inline: a deal draws a few thousand numbers, most of them shuffling.
+  double Next() {
+    ++draws_;
+    if (!scripted_.empty()) return NextScripted();
+    return Unit(Step(s_));
+  }
   // "An integer choice": floor(r * n) + 1, in 1..n.
   int Choice(int n) { return static_cast<int>(Next() * n) + 1; }
+  // Fills `out` with integer choices in 1..n, exactly as that many calls of Choice in turn would.
+  // A shuffle takes its two thousand at once: the generator then runs on a copy of its state
+  // that stays in registers.
+  template <std::size_t N>
+  void Choices(int n, std::array<int16_t, N>& out) {
+    std::size_t i = 0;
+    for (; i < N && !scripted_.empty(); ++i) out[i] = static_cast<int16_t>(Choice(n));
+    State s = s_;
+    for (; i < N; ++i) {
+      ++draws_;
+      out[i] = static_cast<int16_t>(static_cast<int>(Unit(Step(s)) * n) + 1);
+    }
+    s_ = s;
+  }
   // Scripted values are returned first, in order, before the generator resumes.
   void Script(std::initializer_list<double> values) { scripted_.insert(scripted_.end(), values); }
   void ClearScript() { scripted_.clear(); }
   uint64_t Draws() const { return draws_; }
 
  private:
-  uint64_t NextBits();
-  uint64_t s_[4]{};
+  using State = std::array<uint64_t, 4>;
+  // One step of xoshiro256**.
+  static uint64_t Step(State& s) {
+    const uint64_t result = Rotl(s[1] * 5, 7) * 9;
+    const uint64_t t = s[1] << 17;
+    s[2] ^= s[0];
+    s[3] ^= s[1];
+    s[1] ^= s[2];
+    s[0] ^= s[3];
+    s[2] ^= t;
+    s[3] = Rotl(s[3], 45);
+    return result;
+  }
+  // A double in [0, 1) from the top 53 bits.
+  static double Unit(uint64_t bits) { return static_cast<double>(bits >> 11) * 0x1.0p-53; }
+  static uint64_t Rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+  double NextScripted();
+  State s_{};
   std::deque<double> scripted_;
   uint64_t draws_ = 0;
 };

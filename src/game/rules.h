@@ -1,13 +1,11 @@
 #pragma once
 #include <optional>
-#include <vector>
 
 #include "game/deal_result.h"
+#include "game/selection.h"
 #include "game/state.h"
 
 namespace tomaruk {
-
-using Selection = std::vector<uint8_t>;  // card codes
 
 // A play as it goes on the table: the cards in table order and, for a stair,
 // its key (a rank, or for a computer player's run through K, A and 2 a lower

@@ -8,6 +8,7 @@
 #include "game/options.h"
 #include "game/presenter.h"
 #include "game/random.h"
+#include "game/selection.h"
 #include "game/table_layout.h"
 
 namespace tomaruk {
@@ -18,6 +19,7 @@ constexpr int kMaxPlayCards = 15;
 // Hand slots 1..16 are real; the array is longer so that reading one or two
 // positions past a hand gives an empty card (code 0) instead of garbage.
 constexpr int kHandSlots = 20;
+static_assert(Selection::kCapacity == kHandSlots - 1, "a selection holds a whole hand");
 
 // Card places.
 constexpr uint8_t kInStock = 11;

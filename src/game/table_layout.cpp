@@ -1,6 +1,9 @@
 #include "game/table_layout.h"
 
+#include <array>
 #include <cmath>
+
+#include "game/state.h"
 
 namespace tomaruk {
 
@@ -68,10 +71,35 @@ Point OpeningCardPlace(int i, int n) {
   return {RoundEven((i - (n + 1) / 2.0) * kFanStep + kScreenWidth / 2 + 16), kScreenHeight / 2 - 48};
 }
 
+namespace {
+// The direction from the table's centre in which a seat's plays land: the cosine and sine of its
+// angle.
+struct PlayDirection {
+  double cos = 0, sin = 0;
+};
+PlayDirection PlayDirectionOf(int seats, int seat) {
+  const double a = ((seat - 1) * (360 / seats) + 90) * kRadiansPerDegree;
+  return {std::cos(a), std::sin(a)};
+}
+// Every seat's direction at every seat count, worked out once: each card of each play asks.
+const PlayDirection& CachedPlayDirection(int seats, int seat) {
+  static const auto kDirections = [] {
+    std::array<std::array<PlayDirection, kMaxSeats + 1>, kMaxSeats + 1> d{};
+    for (int n = 1; n <= kMaxSeats; ++n)
+      for (int s = 1; s <= kMaxSeats; ++s) d[n][s] = PlayDirectionOf(n, s);
+    return d;
+  }();
+  return kDirections[seats][seat];
+}
+}  // namespace
+
 Point PlayedCardPlace(const OptionRecord& o, int seat, int k, int n, int dx, int dy) {
-  const double a = ((seat - 1) * (360 / o.SeatCount) + 90) * kRadiansPerDegree;
-  return {RoundEven(std::cos(a) * 48 + kScreenWidth / 2 + dx + 16 + (k - (n + 1) / 2.0) * kFanStep),
-          RoundEven(std::sin(a) * 36 + kScreenHeight / 2 + dy - 48)};
+  const int seats = o.SeatCount;
+  const PlayDirection d = seats >= 1 && seats <= kMaxSeats && seat >= 1 && seat <= kMaxSeats
+                              ? CachedPlayDirection(seats, seat)
+                              : PlayDirectionOf(seats, seat);
+  return {RoundEven(d.cos * 48 + kScreenWidth / 2 + dx + 16 + (k - (n + 1) / 2.0) * kFanStep),
+          RoundEven(d.sin * 36 + kScreenHeight / 2 + dy - 48)};
 }
 
 }  // namespace tomaruk

@@ -50,9 +50,11 @@ std::optional<Play> SetOrStair(const Game& g, Selection picked) {
   bool stair = StairTest(g, sel, m, jokers, false);
   if (!stair) {
     // A run through K, A and 2: order the real cards by rank mod 13 (K = 0, A = 1, 2 = 2).
+    // Cards alike in that order are of one rank, which no stair holds twice, so how they are
+    // ordered among themselves never matters.
     Selection wrapped(sel.begin(), sel.begin() + m);
-    std::stable_sort(wrapped.begin(), wrapped.end(),
-                     [&](int a, int b) { return g.RankOf(a) % 13 < g.RankOf(b) % 13; });
+    std::sort(wrapped.begin(), wrapped.end(),
+              [&](int a, int b) { return g.RankOf(a) % 13 < g.RankOf(b) % 13; });
     if (StairTest(g, wrapped, m, jokers, true)) {
       std::copy(wrapped.begin(), wrapped.end(), sel.begin());
       stair = true;

@@ -35,7 +35,7 @@ std::string TableView::FreshRefusal() {
   return refusal_;
 }
 
-void TableView::PlayRefused(const std::vector<uint8_t>& picked) {
+void TableView::PlayRefused(const Selection& picked) {
   if (!assist) return;
   refusal_ = RefusalText(g, RefusalReason(g, picked));
   refusalAt_ = pacer.host().Millis();

@@ -32,7 +32,7 @@ class TableView : public Presenter {
 
   void DrawTitle() override;
   void ShowDealResult(const DealResult& result) override;
-  void PlayRefused(const std::vector<uint8_t>& picked) override;
+  void PlayRefused(const Selection& picked) override;
 
   // The assist layer, drawn over the table only when the player turned it on.
   bool assist = false;

@@ -59,7 +59,7 @@ TEST(Turn, TheHumanPlaysWithTheMouse) {
     for (const Point p : r.clicks) m.host.ClickAt(p.x, p.y, after += 30);
     m.host.quitAt = 5000;  // a turn that never ends fails instead of hanging
     m.flow.PlayTurn();
-    EXPECT_EQ(m.flow.lastTurn.play.cards, std::vector<uint8_t>(r.played.begin(), r.played.end()));
+    EXPECT_EQ(m.flow.lastTurn.play.cards, Selection(r.played.begin(), r.played.end()));
     EXPECT_EQ(me.CardCount + r.played.size(), r.hand.size() + r.played.empty());
     EXPECT_EQ(std::count(me.Selected.begin(), me.Selected.end(), true), 0);
     EXPECT_EQ(m.g.Table.StairKey != kNoStair, r.played.size() == 4);
