@@ -112,6 +112,9 @@ TEST(Invariants, SoundStatesPassAndEachBreakIsNamed) {
     bool cards;  // whether the card check fails too
   } breaks[] = {
       {"seen 2 times", [](Game& g) { g.Stock[++g.StockCount] = g.Seat[1].Hand[1]; }, true},
+      {"seen 2 times", [](Game& g) { g.Stock[2] = g.Stock[1]; }, true},  // twice in one pile
+      {"seen 0 times", [](Game& g) { g.Stock[g.StockCount--] = 0; }, true},
+      {"slot 7 holds a stray card", [](Game& g) { g.Seat[1].Hand[7] = g.Stock[1]; }, true},
       {"CardPlace 11 but found in 1", [](Game& g) { g.CardPlace[g.Seat[1].Hand[1]] = kInStock; }, true},
       {"seat 1 has an empty slot", [](Game& g) { g.Seat[1].CardCount = 6; }, true},
       {"SeatsInPlay 3 but 4", [](Game& g) { g.SeatsInPlay = 3; }, false},
