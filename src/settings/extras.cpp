@@ -104,9 +104,9 @@ Extras ReadExtrasFile(const std::string& path, std::ostream& warnings) {
     const std::string value = eq == std::string::npos ? "" : Trim(line.substr(eq + 1));
     std::string problem;
     if (eq == std::string::npos)
-      problem = "'" + Shown(line) + "' is not a 'key = value' line; it is ignored";
+      problem.append("'").append(Shown(line)).append("' is not a 'key = value' line; it is ignored");
     else if (ExtraValues(key).empty())
-      problem = "there is no setting '" + Shown(key) + "'; the line is ignored";
+      problem.append("there is no setting '").append(Shown(key)).append("'; the line is ignored");
     else if (!SetExtra(extras, key, value)) {
       problem = key + " takes " + ExtraValues(key) + ", not '" + Shown(value) + "'; the default is used";
       if (key == "scale") extras.scale.reset();

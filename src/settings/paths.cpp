@@ -60,7 +60,7 @@ std::string ConfigFolder() {
     if (home.empty())
       if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr)
         home = pw->pw_dir;
-    if (home.empty() || home[0] != '/') home = "/";
+    if (home.empty() || home[0] != '/') home.assign(1, '/');
     base = Join(home, ".config");
   }
   const QString app = QCoreApplication::applicationName();
