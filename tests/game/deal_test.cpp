@@ -1,5 +1,7 @@
 // The deck, the deal, the option record and the checks between turns.
+#include <array>
 #include <functional>
+#include <tuple>
 
 #include "game/deal.h"
 #include "game/invariants.h"
@@ -37,6 +39,16 @@ TEST(NewDeal, HandsAndOpeningCards) {
     jacks += r1 == 11, queens += r1 == 12;
   }
   EXPECT_TRUE(second && jokerSecond && jacks && queens && blackSevens);
+}
+
+// A shuffle takes its choices at once: the same choices, scripted ones first, as one by one.
+TEST(Random, ChoicesAtOnceAreTheChoicesOneByOne) {
+  Random once(7), oneByOne(7);
+  once.Script({0.5, 0.999}), oneByOne.Script({0.5, 0.999});
+  std::array<int16_t, 5> choices{};
+  once.Choices(142, choices);
+  for (const int16_t c : choices) EXPECT_EQ(c, oneByOne.Choice(142));
+  EXPECT_EQ(std::tuple(once.Draws(), once.Next()), std::tuple(oneByOne.Draws(), oneByOne.Next()));
 }
 
 TEST(DrawFromStock, TheDiscardPileRefillsTheStock) {
