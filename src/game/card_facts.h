@@ -41,9 +41,15 @@ inline bool FollowsTableSuits(const Game& g, const Selection& cards) {
 }
 
 // Whether the cards are exactly these codes, in this order.
-template <std::size_t N>
-bool IsExactly(const Selection& cards, const std::array<uint8_t, N>& codes) {
+template <class Cards, std::size_t N>
+bool IsExactly(const Cards& cards, const std::array<uint8_t, N>& codes) {
   return cards.size() == N && std::equal(cards.begin(), cards.end(), codes.begin());
+}
+
+// The four red 10s played together (in hand order, as every play of them is).
+template <class Cards>
+bool IsFourTens(const Cards& cards) {
+  return IsExactly(cards, kFourTens);
 }
 
 // A lone joker on the table is flushed by the three spade 3s in normal order

@@ -150,7 +150,7 @@ void ApplyPlay(Game& g, const Play& play) {
     for (int k = 0; k < n; ++k)
       if (g.RankOf(sel[k]) == kRank7 && IsBlack(g, sel[k])) --g.Line;
   // Four 10s: nobody can answer the revolution they make.
-  if (o.FourTensStopAll() && n == 4 && sel[0] == kFourTens.front() && sel[3] == kFourTens.back())
+  if (o.FourTensStopAll() && IsFourTens(sel))
     for (int s = 1; s <= o.SeatCount; ++s)
       if (s != g.Turn && g.Seat[s].Status == kPlaying) g.Seat[s].Status = kSkipped;
   if (f.jack && o.JackTurnsOrder()) g.TempRevolution = -g.TempRevolution;

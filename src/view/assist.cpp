@@ -1,5 +1,6 @@
 #include "view/assist.h"
 
+#include "game/card_facts.h"
 #include "view/frame.h"
 
 namespace tomaruk {
@@ -190,7 +191,7 @@ std::string PlayLogLine(const Game& g, const BeforeEffects& b, int clears) {
     ++skipped;
     skips += std::to_string(s) + "P";
   }
-  const bool fourTens = b.cards.size() == 4 && g.RankOf(b.cards[0]) == kRank10;
+  const bool fourTens = IsFourTens(b.cards);
   if (skipped > 0) add(fourTens ? "10四枚で全員スキップ" : skips + "スキップ");
   if (g.Line < b.line) add("黒7で制限" + std::to_string(g.Line));
   if (clears == 0 && g.TempRevolution != b.order) add("Jバック");  // a clear turns it back
