@@ -13,6 +13,8 @@
 // --wall the clock is the real one and the deal's wall time is printed last:
 //
 //   frame_hashes 7 fast --wall | tail -1
+//
+// --seats N plays the deal at N seats (2..8) instead of the default four.
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -69,7 +71,9 @@ int main(int argc, char** argv) {
   const uint64_t seed = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 7;
   Speed speed = Speed::kNormal;
   bool wall = false;
+  int seats = 0;
   for (int i = 2; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--seats") == 0 && i + 1 < argc) seats = std::atoi(argv[++i]);
     if (std::strcmp(argv[i], "slow") == 0) speed = Speed::kSlow;
     if (std::strcmp(argv[i], "fast") == 0) speed = Speed::kFast;
     if (std::strcmp(argv[i], "--wall") == 0) wall = true;
@@ -78,6 +82,7 @@ int main(int argc, char** argv) {
   Game g;
   g.Rng.Seed(seed);
   g.Options = DecodeOptions(nullptr, 0);
+  if (seats >= 2 && seats <= kMaxSeats) g.Options.SeatCount = seats;
   AssignSeatCharacters(g);
   BuildCardTable(g);
   InitCharacters(g);

@@ -116,6 +116,11 @@ void AndRow(QRgb* __restrict d, const QRgb* __restrict s, int w) {
   for (int i = 0; i < w; ++i) d[i] &= s[i];
 }
 
+// A row of pixels as they stand: a plain loop, as a sprite's rows are short.
+void CopyRow(QRgb* __restrict d, const QRgb* __restrict s, int w) {
+  for (int i = 0; i < w; ++i) d[i] = s[i];
+}
+
 // (d | mask) & image, the two raster operations of a sprite fused.
 void MaskRow(QRgb* __restrict d, const QRgb* __restrict m, const QRgb* __restrict s, int w) {
   for (int i = 0; i < w; ++i) d[i] = (d[i] | m[i]) & s[i];
@@ -209,20 +214,81 @@ void Frame::DrawSprite(const QImage& sheet, int maskX, int imageX, int srcY, int
   MaskedBlit(sheet, maskX, srcY, imageX, srcY, x, y, w, h);
 }
 
-void Frame::DrawCard(int x, int y, int card, int suit, int rank) {
-  if (card < 1 || card > kCardCount || (suit != kNoSuit && (rank < kRank3 || rank > kRank2))) return;
+void Frame::DrawCard(int x, int y, int card, int suit, int rank, std::optional<Point> coveredBy) {
+  if (!IsDrawableCard(card, suit, rank)) return;
   // The mask lies in the bottom row of the sheet, the faces above it.
   if (suit != kNoSuit) {
-    MaskedBlit(picCard, kMaskX, kJokerRowY, kCardW * (rank - kRank3), kCardH * (suit - 1), x, y, kCardW,
-               kCardH);
+    CardBlit(kCardW * (rank - kRank3), kCardH * (suit - 1), x, y, kCardH, coveredBy);
   } else {
     // Codes 137..139 show the first joker picture, 140..142 the second.
-    MaskedBlit(picCard, kMaskX, kJokerRowY, kCardW * ((card - 137) / 3), kJokerRowY, x, y, kCardW, kCardH);
+    CardBlit(kCardW * ((card - 137) / 3), kJokerRowY, x, y, kCardH, coveredBy);
   }
 }
 
-void Frame::DrawCardBack(int x, int y, int height) {
-  DrawSprite(picCard, kMaskX, kBackX, kJokerRowY, x, y, kCardW, std::clamp(height, 0, kCardH));
+void Frame::DrawCardBack(int x, int y, int height, std::optional<Point> coveredBy) {
+  CardBlit(kBackX, kJokerRowY, x, y, std::clamp(height, 0, kCardH), coveredBy);
+}
+
+void Frame::FindSolidRuns() {
+  solidKey_ = picCard.cacheKey();
+  for (int r = 0; r < kCardH; ++r) {
+    // The longest run of white on the row.
+    SolidRun best;
+    const QRgb* m = reinterpret_cast<const QRgb*>(picCard.constScanLine(kJokerRowY + r)) + kMaskX;
+    for (int from = 0; from < kCardW;) {
+      int to = from;
+      while (to < kCardW && m[to] == 0xFFFFFFFFu) ++to;
+      if (to - from > best.to - best.from) best = {from, to};
+      from = to + 1;
+    }
+    solid_[r] = best;
+  }
+}
+
+void Frame::CardBlit(int ix, int iy, int x, int y, int h, std::optional<Point> coveredBy) {
+  if (picCard.format() != QImage::Format_RGB32 || ix < 0 || iy < 0 || ix + kCardW > picCard.width() ||
+      iy + h > picCard.height() || kMaskX + kCardW > picCard.width() || kJokerRowY + h > picCard.height()) {
+    MaskedBlit(picCard, kMaskX, kJokerRowY, ix, iy, x, y, kCardW, h);
+    return;
+  }
+  if (picCard.cacheKey() != solidKey_) FindSolidRuns();
+  // The rows and columns of the cell that lie in the frame.
+  const int top = std::max(0, -y), bottom = std::min(h, picMain.height() - y);
+  const int left = std::max(0, -x), right = std::min(kCardW, picMain.width() - x);
+  if (top >= bottom || left >= right) return;
+  const Drawing drawing(*this, QRect(x + left, y + top, right - left, bottom - top));
+  const qsizetype srcStride = picCard.bytesPerLine(), dstStride = picMain.bytesPerLine();
+  const uchar* bits = picCard.constBits();
+  uchar* dstBits = picMain.bits();
+  for (int r = top; r < bottom; ++r) {
+    const QRgb* m = reinterpret_cast<const QRgb*>(bits + (kJokerRowY + r) * srcStride) + kMaskX;
+    const QRgb* s = reinterpret_cast<const QRgb*>(bits + (iy + r) * srcStride) + ix;
+    QRgb* d = reinterpret_cast<QRgb*>(dstBits + (y + r) * dstStride) + x;
+    // Columns a..b of the row: copied where the mask is solid, through the mask elsewhere.
+    const SolidRun own = solid_[r];
+    const auto draw = [&](int a, int b) {
+      if (a >= b) return;
+      if (own.from <= a && b <= own.to) {
+        CopyRow(d + a, s + a, b - a);
+        return;
+      }
+      const int from = std::clamp(own.from, a, b), to = std::clamp(own.to, from, b);
+      MaskRow(d + a, m + a, s + a, from - a);
+      CopyRow(d + from, s + from, to - from);
+      MaskRow(d + to, m + to, s + to, b - to);
+    };
+    // What the next card covers of the row, in this card's columns.
+    int coverFrom = right, coverTo = right;
+    if (coveredBy) {
+      const int nextRow = y + r - coveredBy->y;
+      if (nextRow >= 0 && nextRow < kCardH) {
+        coverFrom = std::clamp(coveredBy->x + solid_[nextRow].from - x, left, right);
+        coverTo = std::clamp(coveredBy->x + solid_[nextRow].to - x, coverFrom, right);
+      }
+    }
+    draw(left, coverFrom);
+    draw(coverTo, right);
+  }
 }
 
 void Frame::DimRect(int x, int y, int w, int h) { Blit(picEffect, 0, 0, x, y, w, h, Op::And); }
@@ -253,20 +319,13 @@ void Frame::DrawText(int x, int y, const std::string& utf8) {
     glyphFont_ = font;
   }
   std::optional<QPainter> painter;  // only for a character that blends
-  const QRgb pen = 0xFF000000u | foreground;
-  uchar* bits = picMain.bits();
-  const qsizetype stride = picMain.bytesPerLine();
   int cx = x;
   for (int i = 0; i < text.size(); ++i) {
     QString ch = text.mid(i, 1);
     if (text.at(i).isHighSurrogate() && i + 1 < text.size()) ch = text.mid(i++, 2);
     const Glyph& glyph = GlyphFor(ch);
     if (glyph.exact) {
-      for (const QPoint& d : glyph.pixels) {
-        const int px = cx + d.x(), py = y + d.y();
-        if (px >= 0 && py >= 0 && px < picMain.width() && py < picMain.height())
-          reinterpret_cast<QRgb*>(bits + py * stride)[px] = pen;
-      }
+      SetPixels(glyph.pixels, cx, y);
     } else {
       if (!painter) {
         painter.emplace(&picMain);
@@ -311,21 +370,74 @@ const Frame::Glyph& Frame::GlyphFor(const QString& ch) {
 
 void Frame::FrameRect(int left, int top, int right, int bottom) {
   const Drawing drawing(*this, OutlineArea(left, top, right, bottom, penWidth));
-  QPainter p(&picMain);
-  p.setPen(QPen(QColor::fromRgb(foreground), penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(left, top, right - left - 1, bottom - top - 1);
+  DrawOutline({false, right - left, bottom - top, penWidth, 0, 0}, left, top);
 }
 
 void Frame::FrameRoundRect(int left, int top, int right, int bottom, int ellipseW, int ellipseH) {
   const Drawing drawing(*this, OutlineArea(left, top, right, bottom, penWidth));
-  QPainter p(&picMain);
-  p.setPen(QPen(QColor::fromRgb(foreground), penWidth));
+  DrawOutline({true, right - left, bottom - top, penWidth, ellipseW, ellipseH}, left, top);
+}
+
+void Frame::PaintOutline(QPainter& p, const OutlineShape& shape, int left, int top, QRgb colour) {
   p.setBrush(Qt::NoBrush);
+  if (!shape.round) {
+    p.setPen(QPen(QColor::fromRgb(colour), shape.pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawRect(left, top, shape.width - 1, shape.height - 1);
+    return;
+  }
+  p.setPen(QPen(QColor::fromRgb(colour), shape.pen));
   // The pen stays inside the rectangle, however wide it is.
-  const double half = penWidth / 2.0;
-  p.drawRoundedRect(QRectF(left + half, top + half, right - left - penWidth, bottom - top - penWidth),
-                    ellipseW / 2.0, ellipseH / 2.0);
+  const double half = shape.pen / 2.0;
+  p.drawRoundedRect(QRectF(left + half, top + half, shape.width - shape.pen, shape.height - shape.pen),
+                    shape.ellipseW / 2.0, shape.ellipseH / 2.0);
+}
+
+void Frame::DrawOutline(const OutlineShape& shape, int left, int top) {
+  auto it = outlines_.find(shape);
+  // Only sizes a frame could show are kept, and only so many of them.
+  constexpr int kMostOutlines = 64;
+  const bool keep = std::abs(shape.width) <= kScreenWidth && std::abs(shape.height) <= kScreenHeight &&
+                    shape.pen >= 0 && shape.pen <= 16 && outlines_.size() < kMostOutlines;
+  if (it == outlines_.end() && keep) {
+    // Painted white on black with room all round: a pixel touched in part, or one at the cell's
+    // edge, means the outline is painted wherever it goes.
+    const int pad = shape.pen + 2;
+    const int x0 = std::min(0, shape.width) - pad, y0 = std::min(0, shape.height) - pad;
+    QImage cell(std::abs(shape.width) + 2 * pad, std::abs(shape.height) + 2 * pad, QImage::Format_RGB32);
+    cell.fill(0xFF000000u);
+    {
+      QPainter p(&cell);
+      PaintOutline(p, shape, -x0, -y0, kWhiteRgb);
+    }
+    Glyph outline;
+    outline.exact = true;
+    for (int y = 0; y < cell.height(); ++y)
+      for (int x = 0; x < cell.width(); ++x) {
+        const QRgb c = cell.pixel(x, y) & 0xFFFFFFu;
+        if (c == 0xFFFFFFu) outline.pixels.emplace_back(x + x0, y + y0);
+        if ((c != 0 && c != 0xFFFFFFu) ||
+            (c != 0 && (x == 0 || y == 0 || x == cell.width() - 1 || y == cell.height() - 1)))
+          outline.exact = false;
+      }
+    it = outlines_.emplace(shape, std::move(outline)).first;
+  }
+  if (it == outlines_.end() || !it->second.exact) {
+    QPainter p(&picMain);
+    PaintOutline(p, shape, left, top, foreground);
+    return;
+  }
+  SetPixels(it->second.pixels, left, top);
+}
+
+void Frame::SetPixels(const std::vector<QPoint>& offsets, int x, int y) {
+  const QRgb pen = 0xFF000000u | foreground;
+  uchar* bits = picMain.bits();
+  const qsizetype stride = picMain.bytesPerLine();
+  for (const QPoint& d : offsets) {
+    const int px = x + d.x(), py = y + d.y();
+    if (px >= 0 && py >= 0 && px < picMain.width() && py < picMain.height())
+      reinterpret_cast<QRgb*>(bits + py * stride)[px] = pen;
+  }
 }
 
 void Frame::DrawLine(int x1, int y1, int x2, int y2) {

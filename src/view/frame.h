@@ -5,10 +5,14 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "game/state.h"
+
+class QPainter;
 
 namespace tomaruk {
 
@@ -40,10 +44,11 @@ class Frame {
   void CopyBackground(int x, int y, int w, int h);
   // OR the mask cell into the frame, then AND the image cell over it.
   void DrawSprite(const QImage& sheet, int maskX, int imageX, int srcY, int x, int y, int w, int h);
-  // The face of a card whose suit (0 = joker) and rank are given.
-  void DrawCard(int x, int y, int card, int suit, int rank);
+  // The face of a card whose suit (0 = joker) and rank are given. With `coveredBy`, the top-left
+  // corner of a whole card drawn next, the part that card will cover is left alone.
+  void DrawCard(int x, int y, int card, int suit, int rank, std::optional<Point> coveredBy = {});
   // The top `height` rows (0..96) of a card back.
-  void DrawCardBack(int x, int y, int height);
+  void DrawCardBack(int x, int y, int height, std::optional<Point> coveredBy = {});
   // AND with the checker mask: only pixels at an even column and odd row offset keep their colour.
   void DimRect(int x, int y, int w, int h);
   // Text in the frame's font and colour, top-left at (x, y), placed cell by cell: a half-width
@@ -87,6 +92,19 @@ class Frame {
     std::vector<QPoint> pixels;
   };
   const Glyph& GlyphFor(const QString& ch);
+  // An outline is drawn without antialiasing as well, and the same size and pen set the same
+  // pixels wherever it goes: they are taken once, relative to the outline's top-left corner.
+  struct OutlineShape {
+    bool round = false;
+    int width = 0, height = 0, pen = 0, ellipseW = 0, ellipseH = 0;
+    auto Key() const { return std::tie(round, width, height, pen, ellipseW, ellipseH); }
+    bool operator<(const OutlineShape& o) const { return Key() < o.Key(); }
+  };
+  static void PaintOutline(QPainter& p, const OutlineShape& shape, int left, int top, QRgb colour);
+  void DrawOutline(const OutlineShape& shape, int left, int top);
+  // Sets the pixels at the offsets from (x, y) that lie in the frame to the foreground colour.
+  void SetPixels(const std::vector<QPoint>& offsets, int x, int y);
+  std::map<OutlineShape, Glyph> outlines_;
   // Whether picMain differs from the frame shown last, looked for only where it was drawn on.
   bool ChangedSinceShown();
   // Counts a change of picMain made outside the primitives as a drawing over all of it.
@@ -94,6 +112,16 @@ class Frame {
   void Blit(const QImage& src, int sx, int sy, int x, int y, int w, int h, Op op);
   // The OR with the mask cell and the AND with the image cell in one pass over the frame.
   void MaskedBlit(const QImage& sheet, int mx, int my, int ix, int iy, int x, int y, int w, int h);
+  // The top h rows of the card cell at (ix, iy) of the card sheet, through the card mask.
+  void CardBlit(int ix, int iy, int x, int y, int h, std::optional<Point> coveredBy);
+  // Where the card mask is solid white on each of its rows, the columns [from, to): there a card
+  // shows its own picture whatever lies below, so it is copied, and a card drawn over it covers it.
+  struct SolidRun {
+    int from = 0, to = 0;
+  };
+  void FindSolidRuns();
+  std::array<SolidRun, kCardH> solid_{};
+  qint64 solidKey_ = 0;  // picCard's cache key when the runs were found
 
   QImage shown_;         // the frame handed over last
   QRect drawn_;          // where picMain was drawn on since then
@@ -102,6 +130,12 @@ class Frame {
   QFont glyphFont_;  // the font the glyphs below were taken from
   std::map<QString, Glyph> glyphs_;
 };
+
+// Whether the sheet has a picture for the card: a code of the deck with a rank of the cells, or a
+// joker.
+inline bool IsDrawableCard(int card, int suit, int rank) {
+  return card >= 1 && card <= kCardCount && (suit == kNoSuit || (rank >= kRank3 && rank <= kRank2));
+}
 
 // Sheets painted in code, with the cells of the built-in pictures.
 QImage PaintCardSheet();

@@ -42,9 +42,12 @@ void TableView::RenderTable(int clearPhase, bool present, bool showTable) {
     const double a = SeatAngle(g.Options, s);
     const SeatRecord& seat = g.Seat[s];
     if (HoldsCards(seat.Status)) {
-      for (int i = 1; i <= seat.CardCount && i < kHandSlots; ++i) {
+      // Each back of the fan is drawn but for what the next one covers.
+      const int n = std::min(seat.CardCount, kHandSlots - 1);
+      for (int i = 1; i <= n; ++i) {
         const Point back = SeatBack(a, i, seat.CardCount);
-        frame.DrawCardBack(back.x, back.y, kCardH);
+        frame.DrawCardBack(back.x, back.y, kCardH,
+                           i < n ? std::optional(SeatBack(a, i + 1, seat.CardCount)) : std::nullopt);
       }
     }
     QRgb colour = kWhiteRgb;
@@ -56,7 +59,10 @@ void TableView::RenderTable(int clearPhase, bool present, bool showTable) {
   }
 
   // The draw pile: one back for every ten cards, each two pixels higher; an empty pile still shows one.
-  for (int k = 0; k <= g.StockCount / 10; ++k) frame.DrawCardBack(StockBack(k).x, StockBack(k).y, kCardH);
+  const int stockBacks = g.StockCount / 10 + 1;
+  for (int k = 0; k < stockBacks; ++k)
+    frame.DrawCardBack(StockBack(k).x, StockBack(k).y, kCardH,
+                       k + 1 < stockBacks ? std::optional(StockBack(k + 1)) : std::nullopt);
 
   frame.SetForeground(kWhiteRgb);
   char line[16];
@@ -71,12 +77,20 @@ void TableView::RenderTable(int clearPhase, bool present, bool showTable) {
   frame.DrawSprite(frame.picGra, 96, 64, IconRow(g.TempRevolution * g.Revolution), order.x, order.y, n, n);
   frame.DrawSprite(frame.picGra, 160, 128, IconRow(g.Direction), turn.x, turn.y, n, n);
 
-  for (int i = 1; i <= g.TrickCount && i <= kCardCount; ++i)
-    DrawCard(g.TrickX[i] + clearPhase, g.TrickY[i] - clearPhase, g.TrickPile[i]);
+  const int tricks = std::min(g.TrickCount, kCardCount);
+  const auto trickCard = [&](int i) { return Point{g.TrickX[i] + clearPhase, g.TrickY[i] - clearPhase}; };
+  for (int i = 1; i <= tricks; ++i)
+    DrawCard(trickCard(i).x, trickCard(i).y, g.TrickPile[i],
+             i < tricks && Drawable(g.TrickPile[i + 1]) ? std::optional(trickCard(i + 1)) : std::nullopt);
   if (showTable) {
-    for (int i = 1; i <= g.Table.Count && i <= kMaxPlayCards; ++i) {
+    const int count = std::min(g.Table.Count, kMaxPlayCards);
+    for (int i = 1; i <= count; ++i) {
       const int x = g.Table.X[i], y = g.Table.Y[i];
-      DrawCard(x + clearPhase, y - clearPhase, g.Table.Cards[i]);
+      // A lock frame drawn in between lies under the next card all the same.
+      const bool covered = i < count && Drawable(g.Table.Cards[i + 1]);
+      DrawCard(x + clearPhase, y - clearPhase, g.Table.Cards[i],
+               covered ? std::optional(Point{g.Table.X[i + 1] + clearPhase, g.Table.Y[i + 1] - clearPhase})
+                       : std::nullopt);
       if (clearPhase != 0) continue;
       // Each card's lock frames go on before the next card covers part of them.
       if (g.Table.SuitLock) {
@@ -98,10 +112,14 @@ void TableView::RenderTable(int clearPhase, bool present, bool showTable) {
 void TableView::DrawPlayerHand(int offset) {
   frame.CopyBackground(kHandArea.x, kHandArea.y, kHandArea.w, kHandArea.h);
   const SeatRecord& me = g.Seat[1];
-  for (int i = 1; i <= me.CardCount && i < kHandSlots; ++i) {
+  const int n = std::min(me.CardCount, kHandSlots - 1);
+  const auto place = [&](int i) {
     const Rect slot = HandSlot(g.Options, i);
-    DrawCard(slot.x, slot.y + offset - (me.Selected[i] ? kLiftedBy : 0), me.Hand[i]);
-  }
+    return Point{slot.x, slot.y + offset - (me.Selected[i] ? kLiftedBy : 0)};
+  };
+  for (int i = 1; i <= n; ++i)
+    DrawCard(place(i).x, place(i).y, me.Hand[i],
+             i < n && Drawable(me.Hand[i + 1]) ? std::optional(place(i + 1)) : std::nullopt);
 }
 
 void TableView::DrawButtons(int highlight) {

@@ -41,7 +41,12 @@ class TableView : public Presenter {
   // The picture shown with the log's last lines over it, while the player asks for them.
   QImage WithLog(const QImage& shown);
 
-  void DrawCard(int x, int y, int card) { frame.DrawCard(x, y, card, g.SuitOf(card), g.RankOf(card)); }
+  // With `coveredBy`, the place of the card drawn next: what it covers is not drawn twice.
+  void DrawCard(int x, int y, int card, std::optional<Point> coveredBy = {}) {
+    frame.DrawCard(x, y, card, g.SuitOf(card), g.RankOf(card), coveredBy);
+  }
+  // Whether DrawCard draws the card at all.
+  bool Drawable(int card) const { return IsDrawableCard(card, g.SuitOf(card), g.RankOf(card)); }
   std::string SeatLabel(int s) const;
 
  private:

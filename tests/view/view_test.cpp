@@ -379,5 +379,74 @@ TEST_F(ViewTest, CachedGlyphsDrawAsThePainterDoes) {
     }
 }
 
+// Outlines set from cached pixels are what the painter draws, clipped at the frame's edges alike.
+TEST_F(ViewTest, CachedOutlinesDrawAsThePainterDoes) {
+  // clang-format off
+  const struct { bool round; int left, top, right, bottom, pen; QRgb colour; } rows[] = {
+      {false, 420, 380, 484, 404, 1, kWhiteRgb}, {false, 420, 410, 484, 434, 1, kGreyRgb},
+      {true, 296, 192, 360, 288, 2, kBlueRgb},   {true, 294, 190, 362, 290, 2, kRedRgb},
+      {true, -30, -40, 34, 56, 2, kBlueRgb},     {true, 540, 400, 604, 496, 2, kRedRgb},
+      {false, 560, -5, 600, 10, 3, kYellowRgb},  {true, 100, 100, 60, 50, 1, kWhiteRgb},
+      {false, 420, 380, 484, 410, 1, kWhiteRgb}, {true, 296, 192, 360, 288, 1, kBlueRgb},
+  };
+  // clang-format on
+  for (const auto& r : rows)
+    for (int twice = 0; twice < 2; ++twice) {
+      frame.CopyBackground(0, 0, 576, 480);
+      QImage painted = frame.picMain.copy();
+      {
+        QPainter p(&painted);
+        const double half = r.pen / 2.0;
+        if (r.round) {
+          p.setPen(QPen(QColor::fromRgb(r.colour), r.pen));
+          p.drawRoundedRect(
+              QRectF(r.left + half, r.top + half, r.right - r.left - r.pen, r.bottom - r.top - r.pen), 3, 3);
+        } else {
+          p.setPen(QPen(QColor::fromRgb(r.colour), r.pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+          p.drawRect(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1);
+        }
+      }
+      frame.SetForeground(r.colour), frame.SetPenWidth(r.pen);
+      r.round ? frame.FrameRoundRect(r.left, r.top, r.right, r.bottom, 6, 6)
+              : frame.FrameRect(r.left, r.top, r.right, r.bottom);
+      EXPECT_EQ(frame.picMain, painted) << r.left << "," << r.top << (twice ? " again" : "");
+    }
+}
+
+// A card told which card comes next leaves out what that one covers, and the picture is the same
+// as with every card drawn whole: fans, the draw pile's steps, a lifted card, the frame's edges.
+TEST_F(ViewTest, CoveredCardsDrawAsIfDrawnWhole) {
+  struct Place {
+    int x, y, code;  // code 0: a back
+  };
+  // clang-format off
+  const std::vector<std::vector<Place>> rows = {
+      {{100, 50, 0}, {104, 50, 0}, {108, 50, 0}, {112, 50, 0}},      // an eight-seat fan
+      {{200, 300, 0}, {200, 298, 0}, {200, 296, 0}},                  // the draw pile
+      {{50, 380, 1}, {66, 364, 40}, {82, 380, 137}, {98, 380, 136}},  // a hand, the second card lifted
+      {{-40, -30, 5}, {-24, -30, 6}, {-8, -60, 0}, {8, -50, 142}},    // over the top-left corner
+      {{530, 420, 7}, {546, 422, 0}, {562, 400, 90}},                 // over the bottom-right corner
+      {{300, 200, 12}, {380, 200, 13}, {300, 310, 14}, {301, 211, 15}},  // apart, then one just beside
+  };
+  // clang-format on
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    for (int y = 0; y < 480; ++y)
+      for (int x = 0; x < 576; ++x) frame.picMain.setPixel(x, y, qRgb(x % 251, 60 + y % 7, (x * y) % 253));
+    const QImage before = frame.picMain.copy();
+    const auto draw = [&](const Place& p, std::optional<Point> next) {
+      p.code == 0 ? frame.DrawCardBack(p.x, p.y, 96, next)
+                  : frame.DrawCard(p.x, p.y, p.code, g.SuitOf(p.code), g.RankOf(p.code), next);
+    };
+    const std::vector<Place>& cards = rows[row];
+    for (const Place& p : cards) draw(p, std::nullopt);
+    const QImage whole = frame.picMain.copy();
+    frame.picMain = before.copy();
+    for (std::size_t i = 0; i < cards.size(); ++i)
+      draw(cards[i],
+           i + 1 < cards.size() ? std::optional(Point{cards[i + 1].x, cards[i + 1].y}) : std::nullopt);
+    EXPECT_EQ(frame.picMain, whole) << "row " << row;
+  }
+}
+
 }  // namespace
 }  // namespace tomaruk
