@@ -433,9 +433,10 @@ void Frame::SetPixels(const std::vector<QPoint>& offsets, int x, int y) {
   const QRgb pen = 0xFF000000u | foreground;
   uchar* bits = picMain.bits();
   const qsizetype stride = picMain.bytesPerLine();
+  const int width = picMain.width(), height = picMain.height();
   for (const QPoint& d : offsets) {
     const int px = x + d.x(), py = y + d.y();
-    if (px >= 0 && py >= 0 && px < picMain.width() && py < picMain.height())
+    if (px >= 0 && py >= 0 && px < width && py < height)
       reinterpret_cast<QRgb*>(bits + py * stride)[px] = pen;
   }
 }
