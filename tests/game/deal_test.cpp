@@ -2,6 +2,7 @@
 #include <array>
 #include <functional>
 #include <tuple>
+#include <vector>
 
 #include "game/deal.h"
 #include "game/invariants.h"
@@ -41,14 +42,19 @@ TEST(NewDeal, HandsAndOpeningCards) {
   EXPECT_TRUE(second && jokerSecond && jacks && queens && blackSevens);
 }
 
-// A shuffle takes its choices at once: the same choices, scripted ones first, as one by one.
-TEST(Random, ChoicesAtOnceAreTheChoicesOneByOne) {
-  Random once(7), oneByOne(7);
-  once.Script({0.5, 0.999}), oneByOne.Script({0.5, 0.999});
-  std::array<int16_t, 5> choices{};
-  once.Choices(142, choices);
-  for (const int16_t c : choices) EXPECT_EQ(c, oneByOne.Choice(142));
-  EXPECT_EQ(std::tuple(once.Draws(), once.Next()), std::tuple(oneByOne.Draws(), oneByOne.Next()));
+// A shuffle takes its choices in pairs: the same choices, scripted ones first, as one by one, for
+// every size of pile.
+TEST(Random, ChoicePairsAreTheChoicesOneByOne) {
+  for (const int n : {1, 2, 7, 142}) {
+    SCOPED_TRACE(n);
+    Random pairs(7), oneByOne(7);
+    pairs.Script({0.5, 0.999, 0.25}), oneByOne.Script({0.5, 0.999, 0.25});
+    std::vector<int> choices;
+    pairs.ChoicePairs(n, 40, [&](int a, int b) { choices.insert(choices.end(), {a, b}); });
+    ASSERT_EQ(choices.size(), 80u);
+    for (const int c : choices) EXPECT_EQ(c, oneByOne.Choice(n));
+    EXPECT_EQ(std::tuple(pairs.Draws(), pairs.Next()), std::tuple(oneByOne.Draws(), oneByOne.Next()));
+  }
 }
 
 TEST(DrawFromStock, TheDiscardPileRefillsTheStock) {
