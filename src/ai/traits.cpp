@@ -4,7 +4,10 @@
 //
 // Random draws, in order: TraitFactor, then VaryTrait for B, C, D, E and G (each
 // one draw, plus a second one when the first reads 252 or more).
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 
 #include "ai/computer_player.h"
 
@@ -29,12 +32,19 @@ int ComputerPlayer::VaryTrait(int level) {
       {60, 3, 208, 5},   // 4
       {20, 3, 230, 4},   // 5
   };
+  // The level every reading gives, looked up rather than compared: the readings are random, so a
+  // branch on them would guess wrong often.
+  static constexpr auto kVaried = [] {
+    std::array<std::array<uint8_t, 255>, std::size(kVariation)> varied{};
+    for (int level = 1; level < static_cast<int>(varied.size()); ++level) {
+      const Variation& v = kVariation[level];
+      for (int r = 0; r < 255; ++r)
+        varied[level][r] = static_cast<uint8_t>(r < v.low ? v.ifLow : r > v.high ? v.ifHigh : level);
+    }
+    return varied;
+  }();
   const int r = DrawWhole(255);
-  int result = level;
-  if (level >= 1 && level <= 5) {
-    const Variation& v = kVariation[level];
-    result = r < v.low ? v.ifLow : r > v.high ? v.ifHigh : level;
-  }
+  int result = level >= 1 && level <= 5 ? kVaried[level][r] : level;
   // A rare wild turn: any level at all.
   if (r >= 252) result = DrawWhole(5) + 1;
   return result;
