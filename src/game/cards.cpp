@@ -86,7 +86,7 @@ bool CardsConserved(const Game& g) {
     if (n < 0 || n >= kHandSlots) return false;
     for (int i = 1; i <= n; ++i)
       if (!meet(seat.Hand[i], static_cast<uint8_t>(s))) return false;
-    int filled = 0;
+    uint8_t filled = 0;  // counted in bytes, sixteen slots at a time
     for (int i = 1; i < kHandSlots; ++i) filled += seat.Hand[i] != 0;
     if (filled != n) return false;
     met += n;
