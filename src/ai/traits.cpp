@@ -5,7 +5,6 @@
 // Random draws, in order: TraitFactor, then VaryTrait for B, C, D, E and G (each
 // one draw, plus a second one when the first reads 252 or more).
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <iterator>
 
@@ -62,7 +61,7 @@ void ComputerPlayer::PrepareTurnTraits() {
   TraitA = BaseTrait[0];
   TraitB = VaryTrait(BaseTrait[1]);
   const float c = static_cast<float>(VaryTrait(BaseTrait[2])) * TraitFactor;
-  TraitC = static_cast<int>(std::nearbyint(c));  // halves go to the even neighbour
+  TraitC = RoundEven(c);  // halves go to the even neighbour
   TraitD = VaryTrait(BaseTrait[3]);
   TraitE = VaryTrait(BaseTrait[4]);
   TraitG = VaryTrait(BaseTrait[6]);
@@ -76,7 +75,8 @@ void ComputerPlayer::PrepareTurnTraits() {
 
   HoldMargin = g.Line - rec.CardCount;
   if (HoldMargin <= 6) {
-    const int k = static_cast<int>(std::floor(2.5 - HoldMargin / 2.0));
+    // floor(2.5 - HoldMargin / 2), in whole numbers: the shift halves rounding down, below zero too.
+    const int k = (5 - HoldMargin) >> 1;
     TraitC = TraitC > k ? TraitC - k : 1;
   }
   // TraitC is at least 1 here, so the division rounds down.

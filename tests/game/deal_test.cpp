@@ -1,5 +1,6 @@
 // The deck, the deal, the option record and the checks between turns.
 #include <array>
+#include <cmath>
 #include <functional>
 #include <tuple>
 #include <vector>
@@ -55,6 +56,16 @@ TEST(Random, ChoicePairsAreTheChoicesOneByOne) {
     for (const int c : choices) EXPECT_EQ(c, oneByOne.Choice(n));
     EXPECT_EQ(std::tuple(pairs.Draws(), pairs.Next()), std::tuple(oneByOne.Draws(), oneByOne.Next()));
   }
+}
+
+// Places land on their pixels as nearbyint rounds them: halves to the even neighbour, on both sides
+// of zero, and the tiniest fractions and the widest places too.
+TEST(RoundEven, RoundsAsNearbyint) {
+  std::vector<double> values = {0.0,          -0.0,         0.49999999999999994, -0.49999999999999994,
+                                1e-300,       -1e-300,      2147483647.0,        -2147483647.5,
+                                1073741824.5, -1073741824.5};
+  for (int k = -4000; k <= 4000; ++k) values.insert(values.end(), {k / 4.0, k / 10.0, k * 0.3 + 1e-9});
+  for (const double v : values) EXPECT_EQ(RoundEven(v), static_cast<int>(std::nearbyint(v))) << v;
 }
 
 TEST(DrawFromStock, TheDiscardPileRefillsTheStock) {
