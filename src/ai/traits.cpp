@@ -83,16 +83,20 @@ void ComputerPlayer::PrepareTurnTraits() {
   TraitC = TraitC * 5 / 7;
   if (TraitC > 5) TraitC = 5;
 
+  // The seats still playing, and whether any is skipped (kept for the next turn, below).
   PlayersLeft = 0;
-  for (int seat = 1; seat <= n; ++seat)
-    if (g.Seat[seat].Status == kPlaying) ++PlayersLeft;
+  bool anySkipped = false;
+  for (int seat = 1; seat <= n; ++seat) {
+    PlayersLeft += g.Seat[seat].Status == kPlaying;
+    anySkipped = anySkipped || g.Seat[seat].Status == kSkipped;
+  }
 
   Decided = false;
   StairChosen = false;
   Chosen.fill(false);
   DecisionCode = 0;
   ChosenStairKey = kNoStair;
-  for (int i = 1; i <= rec.CardCount && i < kHandSlots; ++i) PairMemo[i] = 0;
+  PairMemo.fill(0);
 
   static constexpr int kThreshold[6] = {4, 4, 3, 3, 3, 2};
   HoldThreshold = kThreshold[TraitD >= 1 && TraitD <= 5 ? TraitD : 0];
@@ -107,9 +111,7 @@ void ComputerPlayer::PrepareTurnTraits() {
     }
   }
 
-  AnySkipped = false;
-  for (int seat = 1; seat <= n; ++seat)
-    if (g.Seat[seat].Status == kSkipped) AnySkipped = true;
+  AnySkipped = anySkipped;
 
   DistinctRanks = 1 + Index.RankChanges;
 }
