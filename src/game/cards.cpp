@@ -71,7 +71,7 @@ bool CardsConserved(const Game& g) {
   // the second time.
   constexpr uint8_t kNowhere = 0;
   alignas(64) std::array<uint8_t, 256> expected;
-  std::copy(g.CardPlace.begin(), g.CardPlace.end(), expected.begin());
+  for (int c = 0; c <= kCardCount; ++c) expected[c] = g.CardPlace[c];  // a few wide moves, no call
   std::fill(expected.begin() + kCardCount + 1, expected.end(), kNowhere);
   expected[0] = kNowhere;
   const auto meet = [&](uint8_t code, uint8_t place) {
