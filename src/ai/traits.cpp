@@ -4,7 +4,9 @@
 //
 // Random draws, in order: TraitFactor, then VaryTrait for B, C, D, E and G (each
 // one draw, plus a second one when the first reads 252 or more).
-#include <cmath>
+#include <array>
+#include <cstdint>
+#include <iterator>
 
 #include "ai/computer_player.h"
 
@@ -29,12 +31,19 @@ int ComputerPlayer::VaryTrait(int level) {
       {60, 3, 208, 5},   // 4
       {20, 3, 230, 4},   // 5
   };
+  // The level every reading gives, looked up rather than compared: the readings are random, so a
+  // branch on them would guess wrong often.
+  static constexpr auto kVaried = [] {
+    std::array<std::array<uint8_t, 255>, std::size(kVariation)> varied{};
+    for (int level = 1; level < static_cast<int>(varied.size()); ++level) {
+      const Variation& v = kVariation[level];
+      for (int r = 0; r < 255; ++r)
+        varied[level][r] = static_cast<uint8_t>(r < v.low ? v.ifLow : r > v.high ? v.ifHigh : level);
+    }
+    return varied;
+  }();
   const int r = DrawWhole(255);
-  int result = level;
-  if (level >= 1 && level <= 5) {
-    const Variation& v = kVariation[level];
-    result = r < v.low ? v.ifLow : r > v.high ? v.ifHigh : level;
-  }
+  int result = level >= 1 && level <= 5 ? kVaried[level][r] : level;
   // A rare wild turn: any level at all.
   if (r >= 252) result = DrawWhole(5) + 1;
   return result;
@@ -52,7 +61,7 @@ void ComputerPlayer::PrepareTurnTraits() {
   TraitA = BaseTrait[0];
   TraitB = VaryTrait(BaseTrait[1]);
   const float c = static_cast<float>(VaryTrait(BaseTrait[2])) * TraitFactor;
-  TraitC = static_cast<int>(std::nearbyint(c));  // halves go to the even neighbour
+  TraitC = RoundEven(c);  // halves go to the even neighbour
   TraitD = VaryTrait(BaseTrait[3]);
   TraitE = VaryTrait(BaseTrait[4]);
   TraitG = VaryTrait(BaseTrait[6]);
@@ -66,23 +75,28 @@ void ComputerPlayer::PrepareTurnTraits() {
 
   HoldMargin = g.Line - rec.CardCount;
   if (HoldMargin <= 6) {
-    const int k = static_cast<int>(std::floor(2.5 - HoldMargin / 2.0));
+    // floor(2.5 - HoldMargin / 2), in whole numbers: the shift halves rounding down, below zero too.
+    const int k = (5 - HoldMargin) >> 1;
     TraitC = TraitC > k ? TraitC - k : 1;
   }
   // TraitC is at least 1 here, so the division rounds down.
   TraitC = TraitC * 5 / 7;
   if (TraitC > 5) TraitC = 5;
 
+  // The seats still playing, and whether any is skipped (kept for the next turn, below).
   PlayersLeft = 0;
-  for (int seat = 1; seat <= n; ++seat)
-    if (g.Seat[seat].Status == kPlaying) ++PlayersLeft;
+  bool anySkipped = false;
+  for (int seat = 1; seat <= n; ++seat) {
+    PlayersLeft += g.Seat[seat].Status == kPlaying;
+    anySkipped = anySkipped || g.Seat[seat].Status == kSkipped;
+  }
 
   Decided = false;
   StairChosen = false;
   Chosen.fill(false);
   DecisionCode = 0;
   ChosenStairKey = kNoStair;
-  for (int i = 1; i <= rec.CardCount && i < kHandSlots; ++i) PairMemo[i] = 0;
+  PairMemo.fill(0);
 
   static constexpr int kThreshold[6] = {4, 4, 3, 3, 3, 2};
   HoldThreshold = kThreshold[TraitD >= 1 && TraitD <= 5 ? TraitD : 0];
@@ -97,9 +111,7 @@ void ComputerPlayer::PrepareTurnTraits() {
     }
   }
 
-  AnySkipped = false;
-  for (int seat = 1; seat <= n; ++seat)
-    if (g.Seat[seat].Status == kSkipped) AnySkipped = true;
+  AnySkipped = anySkipped;
 
   DistinctRanks = 1 + Index.RankChanges;
 }

@@ -65,14 +65,17 @@ bool CardsConserved(const Game& g) {
   if (g.StockCount < 0 || g.StockCount > kCardCount || g.DiscardCount < 0 || g.DiscardCount > kCardCount ||
       g.TrickCount < 0 || g.TrickCount > kCardCount || g.Table.Count < 0 || g.Table.Count > kMaxPlayCards)
     return false;
-  // Where each card is still expected: where CardPlace says, and an empty slot's 0 nowhere; a
-  // code beyond the deck is met nowhere. A card met is crossed off, so it is expected nowhere the
-  // second time.
+  // Where each card is still expected: where CardPlace says, and an empty slot's 0 nowhere. The
+  // table runs on past the deck to every code a byte can hold, all expected nowhere, so a code
+  // beyond the deck needs no test of its own. A card met is crossed off, so it is expected nowhere
+  // the second time.
   constexpr uint8_t kNowhere = 0;
-  std::array<uint8_t, kCardCount + 1> expected = g.CardPlace;
+  alignas(64) std::array<uint8_t, 256> expected;
+  for (int c = 0; c <= kCardCount; ++c) expected[c] = g.CardPlace[c];  // a few wide moves, no call
+  std::fill(expected.begin() + kCardCount + 1, expected.end(), kNowhere);
   expected[0] = kNowhere;
   const auto meet = [&](uint8_t code, uint8_t place) {
-    if (code > kCardCount || expected[code] != place) return false;
+    if (expected[code] != place) return false;
     expected[code] = kNowhere;
     return true;
   };
@@ -83,7 +86,7 @@ bool CardsConserved(const Game& g) {
     if (n < 0 || n >= kHandSlots) return false;
     for (int i = 1; i <= n; ++i)
       if (!meet(seat.Hand[i], static_cast<uint8_t>(s))) return false;
-    int filled = 0;
+    uint8_t filled = 0;  // counted in bytes, sixteen slots at a time
     for (int i = 1; i < kHandSlots; ++i) filled += seat.Hand[i] != 0;
     if (filled != n) return false;
     met += n;

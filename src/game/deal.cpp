@@ -9,9 +9,7 @@ namespace {
 
 // Shuffles pile[1..n] by 1000 swaps of two cards, each chosen at random in turn.
 void ShufflePile(Random& rng, std::array<uint8_t, kCardCount + 1>& pile, int n) {
-  std::array<int16_t, 2000> choices;
-  rng.Choices(n, choices);
-  for (std::size_t i = 0; i < choices.size(); i += 2) std::swap(pile[choices[i]], pile[choices[i + 1]]);
+  rng.ChoicePairs(n, 1000, [&pile](int a, int b) { std::swap(pile[a], pile[b]); });
 }
 
 }  // namespace

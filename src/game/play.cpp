@@ -1,4 +1,5 @@
-#include <cmath>
+#include <algorithm>
+#include <array>
 
 #include "game/card_facts.h"
 #include "game/deal.h"
@@ -79,8 +80,8 @@ void ApplyPlay(Game& g, const Play& play) {
     g.TrickX[g.TrickCount] = t.X[i];
     g.TrickY[g.TrickCount] = t.Y[i];
   }
-  const int dx = static_cast<int>(std::nearbyint(g.Rng.Next() * 10 - 5));
-  const int dy = static_cast<int>(std::nearbyint(g.Rng.Next() * 10 - 5));
+  const int dx = RoundEven(g.Rng.Next() * 10 - 5);
+  const int dy = RoundEven(g.Rng.Next() * 10 - 5);
   // Even/odd lock: a 6 on a 4, or under revolution a K on an A.
   if (g.Options.EvenOddLock()) {
     const int oldRank = g.RankOf(t.Cards[1]);

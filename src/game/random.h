@@ -20,19 +20,27 @@ class Random {
   }
   // "An integer choice": floor(r * n) + 1, in 1..n.
   int Choice(int n) { return static_cast<int>(Next() * n) + 1; }
-  // Fills `out` with integer choices in 1..n, exactly as that many calls of Choice in turn would.
-  // A shuffle takes its two thousand at once: the generator then runs on a copy of its state
-  // that stays in registers.
-  template <std::size_t N>
-  void Choices(int n, std::array<int16_t, N>& out) {
-    std::size_t i = 0;
-    for (; i < N && !scripted_.empty(); ++i) out[i] = static_cast<int16_t>(Choice(n));
+  // Hands `pair` the integer choices in 1..n two at a time, `pairs` times: exactly the choices that
+  // many calls of Choice in turn would draw. A shuffle takes its two thousand this way: the
+  // generator runs on a copy of its state that stays in registers while the cards are swapped.
+  template <class PairFn>
+  void ChoicePairs(int n, int pairs, PairFn&& pair) {
+    int k = 0;
+    for (; k < pairs && !scripted_.empty(); ++k) {
+      const int a = Choice(n);
+      pair(a, Choice(n));
+    }
+    // (bits x 2^-53) x n rounds the same exact product as bits x (n x 2^-53): the same choice
+    // for one multiplication less.
+    const double scale = n * 0x1.0p-53;
     State s = s_;
-    for (; i < N; ++i) {
-      ++draws_;
-      out[i] = static_cast<int16_t>(static_cast<int>(Unit(Step(s)) * n) + 1);
+    for (int i = k; i < pairs; ++i) {
+      const int a = static_cast<int>(static_cast<double>(Step(s) >> 11) * scale) + 1;
+      const int b = static_cast<int>(static_cast<double>(Step(s) >> 11) * scale) + 1;
+      pair(a, b);
     }
     s_ = s;
+    draws_ += 2 * static_cast<uint64_t>(pairs - k);
   }
   // Scripted values are returned first, in order, before the generator resumes.
   void Script(std::initializer_list<double> values) { scripted_.insert(scripted_.end(), values); }

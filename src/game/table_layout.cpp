@@ -16,8 +16,6 @@ constexpr int kSeatRadiusY = 180;
 constexpr double kStraightDown = 1.570796326794895;
 }  // namespace
 
-int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
-
 int HandSlotAt(const OptionRecord& o, int n, Point p) {
   const int left = HandLeft(o);
   if (n > 1 && Rect{left, kHandTop, (n - 1) * kFanStep, kCardH}.UnderCursor(p))

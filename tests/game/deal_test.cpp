@@ -1,7 +1,9 @@
 // The deck, the deal, the option record and the checks between turns.
 #include <array>
+#include <cmath>
 #include <functional>
 #include <tuple>
+#include <vector>
 
 #include "game/deal.h"
 #include "game/invariants.h"
@@ -41,14 +43,29 @@ TEST(NewDeal, HandsAndOpeningCards) {
   EXPECT_TRUE(second && jokerSecond && jacks && queens && blackSevens);
 }
 
-// A shuffle takes its choices at once: the same choices, scripted ones first, as one by one.
-TEST(Random, ChoicesAtOnceAreTheChoicesOneByOne) {
-  Random once(7), oneByOne(7);
-  once.Script({0.5, 0.999}), oneByOne.Script({0.5, 0.999});
-  std::array<int16_t, 5> choices{};
-  once.Choices(142, choices);
-  for (const int16_t c : choices) EXPECT_EQ(c, oneByOne.Choice(142));
-  EXPECT_EQ(std::tuple(once.Draws(), once.Next()), std::tuple(oneByOne.Draws(), oneByOne.Next()));
+// A shuffle takes its choices in pairs: the same choices, scripted ones first, as one by one, for
+// every size of pile.
+TEST(Random, ChoicePairsAreTheChoicesOneByOne) {
+  for (const int n : {1, 2, 7, 142}) {
+    SCOPED_TRACE(n);
+    Random pairs(7), oneByOne(7);
+    pairs.Script({0.5, 0.999, 0.25}), oneByOne.Script({0.5, 0.999, 0.25});
+    std::vector<int> choices;
+    pairs.ChoicePairs(n, 40, [&](int a, int b) { choices.insert(choices.end(), {a, b}); });
+    ASSERT_EQ(choices.size(), 80u);
+    for (const int c : choices) EXPECT_EQ(c, oneByOne.Choice(n));
+    EXPECT_EQ(std::tuple(pairs.Draws(), pairs.Next()), std::tuple(oneByOne.Draws(), oneByOne.Next()));
+  }
+}
+
+// Places land on their pixels as nearbyint rounds them: halves to the even neighbour, on both sides
+// of zero, and the tiniest fractions and the widest places too.
+TEST(RoundEven, RoundsAsNearbyint) {
+  std::vector<double> values = {0.0,          -0.0,         0.49999999999999994, -0.49999999999999994,
+                                1e-300,       -1e-300,      2147483647.0,        -2147483647.5,
+                                1073741824.5, -1073741824.5};
+  for (int k = -4000; k <= 4000; ++k) values.insert(values.end(), {k / 4.0, k / 10.0, k * 0.3 + 1e-9});
+  for (const double v : values) EXPECT_EQ(RoundEven(v), static_cast<int>(std::nearbyint(v))) << v;
 }
 
 TEST(DrawFromStock, TheDiscardPileRefillsTheStock) {
