@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "ai/computer_player.h"
+#include "game/rounding.h"
 
 namespace tomaruk {
 

@@ -3,6 +3,7 @@
 
 #include "game/card_facts.h"
 #include "game/deal.h"
+#include "game/rounding.h"
 #include "game/rules.h"
 
 namespace tomaruk {

@@ -8,10 +8,8 @@
 // Beside the places drawn today it names the anchors of anything drawn next to them: a seat's
 // name label (for its card count), the span of the player's hand (for a cue beside it) and the
 // column of the two buttons (for a word beside them).
-#include <cfloat>
-#include <cmath>
-
 #include "game/options.h"
+#include "game/rounding.h"
 
 namespace tomaruk {
 
@@ -43,15 +41,6 @@ struct Rect {
   // The cursor is a 1 x 1 rectangle touching this one: it still counts a pixel beyond each edge.
   constexpr bool UnderCursor(Point p) const { return RectHit(p.x, p.y, 1, 1, x, y, w, h); }
 };
-
-// Rounds to the nearest integer, halves to even: every place worked out in real numbers lands on
-// its pixel this way. It rounds as nearbyint does, without the call: adding 2^52 to the size
-// leaves a double no bits for a fraction, and taking it off again leaves the size rounded.
-inline int RoundEven(double v) {
-  static_assert(FLT_EVAL_METHOD == 0, "the sum is rounded to a double");
-  constexpr double kNoFraction = 0x1.0p52;
-  return static_cast<int>(std::copysign((std::fabs(v) + kNoFraction) - kNoFraction, v));
-}
 
 // ---- The player's hand, face up at the bottom.
 
