@@ -124,8 +124,9 @@ std::vector<Position> CollectPositions(int seats, std::size_t wanted) {
 
 }  // namespace
 
-// Whole deals with four computer seats and no window: the turn loop, the
-// rules and four computer players (goal: 10,000 deals a second on one core).
+// Whole deals with four computer seats and no window: the turn loop, the rules and four computer
+// players, with checked:1 every invariant checked after every turn as --simulate does (goal:
+// 30,000 deals a second on one core with the checks).
 static void HeadlessDeals(benchmark::State& state) {
   auto g = NewGame(2024, 4);
   HeadlessHost host;
