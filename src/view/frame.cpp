@@ -323,7 +323,7 @@ void Frame::DrawText(int x, int y, const std::string& utf8) {
   for (int i = 0; i < text.size(); ++i) {
     QString ch = text.mid(i, 1);
     if (text.at(i).isHighSurrogate() && i + 1 < text.size()) ch = text.mid(i++, 2);
-    const Glyph& glyph = GlyphFor(ch);
+    const Stamp& glyph = GlyphFor(ch);
     if (glyph.exact) {
       SetPixels(glyph.pixels, cx, y);
     } else {
@@ -342,7 +342,22 @@ void Frame::DrawText(int x, int y, const std::string& utf8) {
 
 // The font draws without antialiasing, so a character sets whole pixels to the pen's colour and
 // leaves the rest alone: the pixels can be taken once and set again wherever the character goes.
-const Frame::Glyph& Frame::GlyphFor(const QString& ch) {
+Frame::Stamp Frame::TakeStamp(const QImage& cell, QPoint origin) {
+  Stamp stamp;
+  stamp.exact = true;
+  for (int y = 0; y < cell.height(); ++y)
+    for (int x = 0; x < cell.width(); ++x) {
+      const QRgb c = cell.pixel(x, y) & 0xFFFFFFu;
+      if (c == 0xFFFFFFu) stamp.pixels.emplace_back(x - origin.x(), y - origin.y());
+      // A pixel touched only in part, or a drawing reaching the cell's edge: paint it as it comes.
+      if ((c != 0 && c != 0xFFFFFFu) ||
+          (c != 0 && (x == 0 || y == 0 || x == cell.width() - 1 || y == cell.height() - 1)))
+        stamp.exact = false;
+    }
+  return stamp;
+}
+
+const Frame::Stamp& Frame::GlyphFor(const QString& ch) {
   auto it = glyphs_.find(ch);
   if (it != glyphs_.end()) return it->second;
   const int size = glyphFont_.pixelSize() > 0 ? glyphFont_.pixelSize() : fontSize;
@@ -354,18 +369,7 @@ const Frame::Glyph& Frame::GlyphFor(const QString& ch) {
     p.setPen(Qt::white);
     p.drawText(size, size + QFontMetrics(glyphFont_).ascent(), ch);
   }
-  Glyph glyph;
-  glyph.exact = true;
-  for (int y = 0; y < cell.height(); ++y)
-    for (int x = 0; x < cell.width(); ++x) {
-      const QRgb c = cell.pixel(x, y) & 0xFFFFFFu;
-      if (c == 0xFFFFFFu) glyph.pixels.emplace_back(x - size, y - size);
-      // A pixel touched only in part, or a glyph reaching the cell's edge: paint it as it comes.
-      if ((c != 0 && c != 0xFFFFFFu) ||
-          (c != 0 && (x == 0 || y == 0 || x == cell.width() - 1 || y == cell.height() - 1)))
-        glyph.exact = false;
-    }
-  return glyphs_.emplace(ch, std::move(glyph)).first->second;
+  return glyphs_.emplace(ch, TakeStamp(cell, QPoint(size, size))).first->second;
 }
 
 void Frame::FrameRect(int left, int top, int right, int bottom) {
@@ -399,8 +403,8 @@ void Frame::DrawOutline(const OutlineShape& shape, int left, int top) {
   const bool keep = std::abs(shape.width) <= kScreenWidth && std::abs(shape.height) <= kScreenHeight &&
                     shape.pen >= 0 && shape.pen <= 16 && outlines_.size() < kMostOutlines;
   if (it == outlines_.end() && keep) {
-    // Painted white on black with room all round: a pixel touched in part, or one at the cell's
-    // edge, means the outline is painted wherever it goes.
+    // Painted white on black with room all round, so that one reaching the cell's edge is a
+    // sign of something drawn in part.
     const int pad = shape.pen + 2;
     const int x0 = std::min(0, shape.width) - pad, y0 = std::min(0, shape.height) - pad;
     QImage cell(std::abs(shape.width) + 2 * pad, std::abs(shape.height) + 2 * pad, QImage::Format_RGB32);
@@ -409,17 +413,7 @@ void Frame::DrawOutline(const OutlineShape& shape, int left, int top) {
       QPainter p(&cell);
       PaintOutline(p, shape, -x0, -y0, kWhiteRgb);
     }
-    Glyph outline;
-    outline.exact = true;
-    for (int y = 0; y < cell.height(); ++y)
-      for (int x = 0; x < cell.width(); ++x) {
-        const QRgb c = cell.pixel(x, y) & 0xFFFFFFu;
-        if (c == 0xFFFFFFu) outline.pixels.emplace_back(x + x0, y + y0);
-        if ((c != 0 && c != 0xFFFFFFu) ||
-            (c != 0 && (x == 0 || y == 0 || x == cell.width() - 1 || y == cell.height() - 1)))
-          outline.exact = false;
-      }
-    it = outlines_.emplace(shape, std::move(outline)).first;
+    it = outlines_.emplace(shape, TakeStamp(cell, QPoint(-x0, -y0))).first;
   }
   if (it == outlines_.end() || !it->second.exact) {
     QPainter p(&picMain);

@@ -85,13 +85,15 @@ class Frame {
  private:
   enum class Op { Copy, Or, And };
   class Drawing;
-  // The pixels one character sets, relative to its cell's top-left corner; exact is false when
-  // the character cannot be drawn that way (it blends into the frame) and is painted instead.
-  struct Glyph {
+  // The pixels a character or an outline sets, relative to the point it is drawn at; exact is
+  // false when it cannot be drawn that way (it blends into the frame) and is painted instead.
+  struct Stamp {
     bool exact = false;
     std::vector<QPoint> pixels;
   };
-  const Glyph& GlyphFor(const QString& ch);
+  // The stamp of what the painter drew white on the black cell, relative to `origin` in the cell.
+  static Stamp TakeStamp(const QImage& cell, QPoint origin);
+  const Stamp& GlyphFor(const QString& ch);
   // An outline is drawn without antialiasing as well, and the same size and pen set the same
   // pixels wherever it goes: they are taken once, relative to the outline's top-left corner.
   struct OutlineShape {
@@ -104,7 +106,7 @@ class Frame {
   void DrawOutline(const OutlineShape& shape, int left, int top);
   // Sets the pixels at the offsets from (x, y) that lie in the frame to the foreground colour.
   void SetPixels(const std::vector<QPoint>& offsets, int x, int y);
-  std::map<OutlineShape, Glyph> outlines_;
+  std::map<OutlineShape, Stamp> outlines_;
   // Whether picMain differs from the frame shown last, looked for only where it was drawn on.
   bool ChangedSinceShown();
   // Counts a change of picMain made outside the primitives as a drawing over all of it.
@@ -128,7 +130,7 @@ class Frame {
   qint64 drawnKey_ = 0;  // picMain's cache key after our last drawing
   uint64_t version_ = 0;
   QFont glyphFont_;  // the font the glyphs below were taken from
-  std::map<QString, Glyph> glyphs_;
+  std::map<QString, Stamp> glyphs_;
 };
 
 // Whether the sheet has a picture for the card: a code of the deck with a rank of the cells, or a
