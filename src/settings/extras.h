@@ -23,7 +23,8 @@ std::string ExtraValues(const std::string& key);
 // tomaruk.conf in the configuration folder (see ConfigFolder): "key = value" lines, with
 // "#" or ";" comments and [section] lines allowed. The game reads it at start-up and never
 // writes it. A missing file adds nothing; each line it cannot use is told on warnings in one
-// line and leaves its extra as it was.
+// line: a line that is not "key = value" or names no extra is ignored, a bad value leaves its
+// extra at the default.
 std::string ExtrasFilePath();
 Extras ReadExtrasFile(const std::string& path, std::ostream& warnings);
 
