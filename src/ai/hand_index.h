@@ -52,7 +52,6 @@ class HandIndex {
     const uint32_t held = positions_[suit][rank] >> from << from;
     return held == 0 ? 0 : std::countr_zero(held);
   }
-  bool Holds(int suit, int rank) const { return FindFrom(1, suit, rank) != 0; }
   // The different ranks of the suit the hand holds.
   int RanksOf(int suit) const {
     int n = 0;

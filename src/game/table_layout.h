@@ -6,8 +6,8 @@
 // animations draw with it, and the tests aim their clicks with it: a place is written here once.
 //
 // Beside the places drawn today it names the anchors of anything drawn next to them: a seat's
-// name label (for its card count), the span of the player's hand (for a cue beside it) and the
-// column of the two buttons (for a word beside them).
+// name label (for its card count), the player's hand area (for a cue beside it) and the column
+// of the two buttons (for a word beside them).
 #include "game/options.h"
 #include "game/rounding.h"
 
@@ -51,10 +51,6 @@ inline int HandLeft(const OptionRecord& o) { return kScreenWidth / 2 - (o.Initia
 // Card i (1..) of the hand, not lifted.
 inline Rect HandSlot(const OptionRecord& o, int i) {
   return {HandLeft(o) + (i - 1) * kFanStep, kHandTop, kCardW, kCardH};
-}
-// What a hand of n cards covers: from the first card's left edge to the whole last card.
-inline Rect HandSpan(const OptionRecord& o, int n) {
-  return {HandLeft(o), kHandTop, (n - 1) * kFanStep + kCardW, kCardH};
 }
 // The hand slot 1..n under the cursor, 0 for none. The overlapped cards are hit by their strips,
 // the last card whole; like every area, each counts a pixel beyond its edges.
