@@ -187,7 +187,7 @@ void CheckHandLimit(Game& g) {
     bool any = false;
     for (int s = 1; s <= g.Options.SeatCount; ++s) {
       SeatRecord& seat = g.Seat[s];
-      if ((seat.Status == kPlaying || seat.Status == kSkipped) && seat.CardCount >= g.Line) {
+      if (HoldsCards(seat.Status) && seat.CardCount >= g.Line) {
         seat.Status = kDroppedOut;
         marked[s] = true;
         any = true;

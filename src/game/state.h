@@ -123,6 +123,8 @@ int NextSeat(const Game& g, int s);
 inline bool IsOut(uint8_t status) {
   return status == kDroppedOut || status == kFinished || status == kFouled;
 }
+// A seat still in the deal holds cards: playing, or skipped this round.
+inline bool HoldsCards(uint8_t status) { return status == kPlaying || status == kSkipped; }
 // The player is out of the deal and the options say to hurry on: the computer
 // turns and the table's sweep take a fifth of their pause.
 inline bool HurryOn(const Game& g) { return g.Options.FastWhenHumanOut() && IsOut(g.Seat[1].Status); }

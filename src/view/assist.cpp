@@ -7,8 +7,6 @@ namespace tomaruk {
 
 namespace {
 
-bool HoldsCards(uint8_t status) { return status == kPlaying || status == kSkipped; }
-
 // Right and bottom exclusive: rectangles that only touch do not overlap.
 bool Overlap(const Rect& a, const Rect& b) {
   return a.x < b.Right() && b.x < a.Right() && a.y < b.Bottom() && b.y < a.Bottom();

@@ -12,8 +12,6 @@ namespace {
 // The status labels, eight half-width columns each; a seat still playing shows none.
 const char* const kStatusText[] = {"", " 脱  落 ", "スキップ", " あがり ", "反則負け"};
 
-bool HoldsCards(uint8_t status) { return status == kPlaying || status == kSkipped; }
-
 // The source row of an icon: the top half for +1, the bottom half for -1.
 int IconRow(int value) { return (1 - value) * 16; }
 
