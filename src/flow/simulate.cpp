@@ -223,10 +223,10 @@ int DefaultJobs(const SimulationConfig& cfg) {
 // the plain run), stream k > 1 the (k-1)th number of splitmix64 started at the seed.
 uint64_t StreamSeed(uint64_t seed, int stream) {
   if (stream <= 1) return seed;
-  uint64_t z = seed + static_cast<uint64_t>(stream - 1) * 0x9E3779B97F4A7C15ULL;
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-  return z ^ (z >> 31);
+  uint64_t x = seed;
+  uint64_t number = 0;
+  for (int k = 1; k < stream; ++k) number = SplitMix(x);
+  return number;
 }
 
 // The deals of stream k: the deals shared out in stream order, the first (deals mod jobs) streams

@@ -6,6 +6,10 @@
 
 namespace tomaruk {
 
+// splitmix64: steps x on and returns its next number. It seeds the generator below, and the
+// streams of a headless run from the run's seed.
+uint64_t SplitMix(uint64_t& x);
+
 // The game's one random source: xoshiro256** seeded through splitmix64, so a
 // seed replays the same game on every build. Tests may script the values.
 class Random {
