@@ -65,34 +65,31 @@ std::optional<Play> SetOrStair(const Game& g, Selection picked) {
   return play;
 }
 
-std::optional<Play> ValidatePlay(const Game& g, Selection picked) {
-  std::optional<Play> kind = SetOrStair(g, std::move(picked));
-  if (!kind) return std::nullopt;
-  Play play = std::move(*kind);
-  bool valid = true;
-  const Selection& sel = play.cards;
-  const int selKey = play.stairKey;
-  const int n = static_cast<int>(sel.size());
-
-  // Against the table, unless the seat leads freely: as many cards, the same
-  // kind, the locks, and a first card that beats the table's.
-  const bool freeLead = g.Turn == g.LeadSeat && !g.DealStart;
-  if (freeLead) return play;
+Refusal AgainstTable(const Game& g, const Play& play) {
+  if (g.Turn == g.LeadSeat && !g.DealStart) return Refusal::kNone;
   const TableRecord& t = g.Table;
-  if (n != t.Count) valid = false;
-  if (valid && (t.StairKey == kNoStair) != (selKey == kNoStair)) valid = false;
-  if (valid && t.SuitLock && !FollowsTableSuits(g, sel)) valid = false;
-  if (valid && g.Options.EvenOddLock() && t.ParityLock && !FollowsParityLock(g, g.RankOf(sel[0])))
-    valid = false;
-  if (valid && !BeatsTable(g, g.RankOf(sel[0]))) valid = false;
-  // The spade-3 exception: three spade 3s (spade 2s under revolution) flush a
-  // lone joker; all six flush any combination led by a joker. The six are
-  // neither a set nor a stair, so only a computer player can lay them.
-  if (g.Options.SpadeThreesFlushJoker() && t.Count >= 1 && IsJoker(t.Cards[1])) {
-    if (t.Count == 1 && FlushesLoneJoker(g, sel)) valid = true;
-    if (FlushesJokerGroup(sel)) valid = true;
-  }
-  return valid ? std::optional(std::move(play)) : std::nullopt;
+  const Selection& sel = play.cards;
+  const int first = g.RankOf(sel[0]);
+  if (static_cast<int>(sel.size()) != t.Count) return Refusal::kCount;
+  if ((t.StairKey == kNoStair) != (play.stairKey == kNoStair)) return Refusal::kKind;
+  if (t.SuitLock && !FollowsTableSuits(g, sel)) return Refusal::kSuitLock;
+  if (g.Options.EvenOddLock() && t.ParityLock && !FollowsParityLock(g, first)) return Refusal::kParityLock;
+  if (!BeatsTable(g, first)) return Refusal::kTooWeak;
+  return Refusal::kNone;
+}
+
+bool FlushesTableJoker(const Game& g, const Selection& cards) {
+  // The six are neither a set nor a stair, so only a computer player can lay them.
+  const TableRecord& t = g.Table;
+  if (!g.Options.SpadeThreesFlushJoker() || t.Count < 1 || !IsJoker(t.Cards[1])) return false;
+  return (t.Count == 1 && FlushesLoneJoker(g, cards)) || FlushesJokerGroup(cards);
+}
+
+std::optional<Play> ValidatePlay(const Game& g, Selection picked) {
+  std::optional<Play> play = SetOrStair(g, std::move(picked));
+  if (!play || (AgainstTable(g, *play) != Refusal::kNone && !FlushesTableJoker(g, play->cards)))
+    return std::nullopt;
+  return play;
 }
 
 }  // namespace tomaruk
@@ -103,10 +100,9 @@ bool ComputerPlayIsLegal(const Game& g, const Play& play) {
   const Selection& sel = play.cards;
   if (sel.empty()) return true;
   if (ValidatePlay(g, sel)) return true;
+  // All six spade 3s and 2s, which are no set, flush any combination led by a joker.
+  if (FlushesTableJoker(g, sel)) return true;
   const TableRecord& t = g.Table;
-  // All six spade 3s and 2s flush any combination led by a joker.
-  if (g.Options.SpadeThreesFlushJoker() && t.Count >= 1 && IsJoker(t.Cards[1]) && FlushesJokerGroup(sel))
-    return true;
   // A computer stair carries its own key (possibly a low index for runs
   // through K, A and 2), and a play over a stair is judged as one: its suit
   // and length, then the table checks.
