@@ -7,24 +7,12 @@ namespace tomaruk {
 
 namespace {
 
+// A half-width cell of the table's 12-pixel font.
+constexpr int kHalfCell = 6;
+
 // Right and bottom exclusive: rectangles that only touch do not overlap.
 bool Overlap(const Rect& a, const Rect& b) {
   return a.x < b.Right() && b.x < a.Right() && a.y < b.Bottom() && b.y < a.Bottom();
-}
-
-// The length of the UTF-8 character starting with byte c.
-std::size_t CharLength(unsigned char c) { return c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : 4; }
-
-// The longest beginning of the text no wider than px pixels.
-std::string CutTo(const std::string& utf8, int px) {
-  std::size_t end = 0;
-  for (int used = 0; end < utf8.size();) {
-    const std::size_t len = CharLength(static_cast<unsigned char>(utf8[end]));
-    used += len == 1 ? 6 : 12;
-    if (used > px) break;
-    end += len;
-  }
-  return utf8.substr(0, end);
 }
 
 std::string RankName(int rank) {
@@ -51,12 +39,7 @@ void Place(std::vector<AssistLabel>& labels, const std::vector<Rect>& cards, con
 
 }  // namespace
 
-int TextWidth(const std::string& utf8) {
-  int w = 0;
-  for (std::size_t i = 0; i < utf8.size(); i += CharLength(static_cast<unsigned char>(utf8[i])))
-    w += static_cast<unsigned char>(utf8[i]) < 0x80 ? 6 : 12;
-  return w;
-}
+int TextWidth(const std::string& utf8) { return kHalfCell * Cells(utf8); }
 
 std::vector<Rect> CardRects(const Game& g) {
   std::vector<Rect> cards;
@@ -104,7 +87,8 @@ std::vector<AssistLabel> AssistLabels(const Game& g, const std::string& lastActi
     return s == g.Turn ? kYellowRgb : s == g.LeadSeat ? kRedRgb : kWhiteRgb;
   };
   // Along the top, above every fan; the refusal just below the buttons.
-  if (!lastAction.empty()) Place(labels, cards, CutTo(lastAction, kScreenWidth - 8), kWhiteRgb, {{4, 0}});
+  if (!lastAction.empty())
+    Place(labels, cards, CutToCells(lastAction, (kScreenWidth - 8) / kHalfCell), kWhiteRgb, {{4, 0}});
   if (!refusal.empty()) {
     const Rect buttons = ButtonColumn();
     Place(labels, cards, refusal, kYellowRgb,

@@ -300,6 +300,31 @@ QRect OutlineArea(int left, int top, int right, int bottom, int pen) {
 }
 }  // namespace
 
+namespace {
+// The bytes of the UTF-8 character at `at`, never past the text's end.
+std::size_t CharBytes(const std::string& utf8, std::size_t at) {
+  const unsigned char c = static_cast<unsigned char>(utf8[at]);
+  const std::size_t len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
+  return std::min(len, utf8.size() - at);
+}
+}  // namespace
+
+int Cells(const std::string& utf8) {
+  int cells = 0;
+  for (std::size_t at = 0; at < utf8.size(); at += CharBytes(utf8, at))
+    cells += CharBytes(utf8, at) == 1 ? 1 : 2;
+  return cells;
+}
+
+std::string CutToCells(const std::string& utf8, int cells) {
+  std::size_t end = 0;
+  for (int used = 0; end < utf8.size(); end += CharBytes(utf8, end)) {
+    used += CharBytes(utf8, end) == 1 ? 1 : 2;
+    if (used > cells) break;
+  }
+  return utf8.substr(0, end);
+}
+
 void Frame::SetFontSize(int px) {
   // The table view sets its size on every redraw; building the font once is enough.
   if (fontReady && px == fontSize) return;

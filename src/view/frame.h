@@ -133,6 +133,12 @@ class Frame {
   std::map<QString, Stamp> glyphs_;
 };
 
+// Text counted in half-width cells, as the labels are laid out: an ASCII character takes one cell
+// (one byte of the Japanese ANSI code page), any other two. The cells a text takes, and the
+// longest beginning of it that fits in the given cells.
+int Cells(const std::string& utf8);
+std::string CutToCells(const std::string& utf8, int cells);
+
 // Whether the sheet has a picture for the card: a code of the deck with a rank of the cells, or a
 // joker.
 inline bool IsDrawableCard(int card, int suit, int rank) {

@@ -15,25 +15,6 @@ constexpr int H = kScreenHeight;
 // How a seat left the deal, six bytes each.
 const char* const kLeftAs[] = {"残留  ", "脱落  ", "すっき", "あがり", "反則  "};
 
-// The longest beginning of the text that fits in the given bytes of the Japanese ANSI code
-// page, where an ASCII character takes one byte and any other character two.
-std::string SjisLeft(const std::string& utf8, int bytes) {
-  std::size_t end = 0;
-  for (int used = 0; end < utf8.size();) {
-    const unsigned char c = static_cast<unsigned char>(utf8[end]);
-    const std::size_t len = std::min<std::size_t>(c < 0x80         ? 1
-                                                  : (c >> 5) == 6  ? 2
-                                                  : (c >> 4) == 14 ? 3
-                                                  : (c >> 3) == 30 ? 4
-                                                                   : 1,
-                                                  utf8.size() - end);
-    used += len == 1 ? 1 : 2;
-    if (used > bytes) break;
-    end += len;
-  }
-  return utf8.substr(0, end);
-}
-
 // A number right-aligned in a field of `width` characters; a wider number keeps all its digits.
 std::string Field(int v, std::size_t width) {
   std::string s = std::to_string(v);
@@ -75,10 +56,10 @@ void TableView::ShowDealResult(const DealResult& r) {
     const SeatResult& seat = r.Seat[i];
     const int x = Column(n, i), y = H / 2 - 69;
     const std::string points = Field(seat.Points, 2);
-    say(x, y, SjisLeft(SeatLabel(i), 5));
-    say(x, y + 30, SjisLeft(kLeftAs[seat.Status <= kFouled ? seat.Status : 0], 6));
-    say(x, y + 60, SjisLeft(std::to_string(seat.Kills) + "人斬", 5));
-    say(x, y + 90, SjisLeft(std::to_string(seat.Place) + "位", 3), seat.Place == 1);
+    say(x, y, CutToCells(SeatLabel(i), 5));
+    say(x, y + 30, CutToCells(kLeftAs[seat.Status <= kFouled ? seat.Status : 0], 6));
+    say(x, y + 60, CutToCells(std::to_string(seat.Kills) + "人斬", 5));
+    say(x, y + 90, CutToCells(std::to_string(seat.Place) + "位", 3), seat.Place == 1);
     say(x, y + 120, std::string("+").append(points, points.size() - 2));
   }
   showAndWait();
@@ -92,7 +73,7 @@ void TableView::ShowDealResult(const DealResult& r) {
   for (int i = 1; i <= n; ++i) {
     const SeatResult& seat = r.Seat[i];
     const int x = Column(n, i);
-    say(x, y, SjisLeft(SeatLabel(i), 5), seat.ReachedGoal);
+    say(x, y, CutToCells(SeatLabel(i), 5), seat.ReachedGoal);
     for (int d = r.FirstListed; d <= r.Deal; ++d)
       say(x, y + (d - r.FirstListed + 1) * 30,
           Field(seat.Recent[static_cast<std::size_t>(d - r.FirstListed)], 3));
