@@ -111,9 +111,8 @@ class ComputerPlayer {
   // --- The choosers the decision core offers the turn to ---
   // The stair search (stairs.cpp) reads the hand and its index, MinStair, LeadSeat,
   // OrderSign, both revolutions and the table with its stair key and locks. It
-  // changes JokersHeld and, when it finds a stair, the play with its key.
+  // changes, when it finds a stair, the play with its key.
   void ChooseStairPlay();
-  int JokersHeld = 0;
   // The lead and closing patterns (closing_patterns.cpp) read the hand,
   // DistinctRanks, TraitA, TraitD, PlayersLeft, Rule8, Rule9, Revolution,
   // OrderSign, SeatsInPlay, the table and every seat's status, count and hand,

@@ -33,8 +33,8 @@ void ComputerPlayer::ChooseStairPlay() {
   std::array<std::array<int, 20>, 5> len{};
   const auto at = [&](int s, int k) -> int& { return len[s][k - kLowIndex]; };
 
-  JokersHeld = Index.Jokers;
-  int budget = JokersHeld < 2 ? JokersHeld : 2;
+  // Jokers stand in for missing cards, two at most.
+  int budget = std::min(Index.Jokers, 2);
   if (minStair < 4) budget = minStair - 2;
 
   const bool answering = g.LeadSeat != g.Turn;
