@@ -234,14 +234,14 @@ static void RenderFullTable(benchmark::State& state) {
   if (state.range(0) != 0) busy.TrickCount = 0;
   for (int c = 1, play = 0; state.range(0) != 0 && c <= kCardCount; ++play) {
     const int n = 1 + play % 4, seat = 1 + play % kMaxSeats;
-    const double a = ((seat - 1) * 45 + 90) * 0.017453292519943278;
-    const double x = std::cos(a) * 48 + kScreenWidth / 2 + jitter.Next() * 10 - 5 + 16;
-    const double y = std::sin(a) * 36 + kScreenHeight / 2 + jitter.Next() * 10 - 5 - 48;
+    // Each play lands where the game lays it, shifted a little at random as the game does.
+    const int dx = RoundEven(jitter.Next() * 10 - 5), dy = RoundEven(jitter.Next() * 10 - 5);
     for (int k = 1; k <= n && c <= kCardCount; ++c) {
       if (busy.CardPlace[c] == kOnTable || busy.CardPlace[c] <= kMaxSeats) continue;
+      const Point p = PlayedCardPlace(busy.Options, seat, k, n, dx, dy);
       busy.TrickPile[++busy.TrickCount] = static_cast<uint8_t>(c);
-      busy.TrickX[busy.TrickCount] = static_cast<int16_t>(std::lround(x + (k - (n + 1) / 2.0) * kFanStep));
-      busy.TrickY[busy.TrickCount] = static_cast<int16_t>(std::lround(y));
+      busy.TrickX[busy.TrickCount] = static_cast<int16_t>(p.x);
+      busy.TrickY[busy.TrickCount] = static_cast<int16_t>(p.y);
       ++k;
     }
   }
