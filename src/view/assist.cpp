@@ -37,6 +37,14 @@ void Place(std::vector<AssistLabel>& labels, const std::vector<Rect>& cards, con
   }
 }
 
+// What a label must not cover: the cards and, while the player holds some, the area the hand is
+// redrawn in, which would cut a label short.
+std::vector<Rect> LabelObstacles(const Game& g) {
+  std::vector<Rect> cards = CardRects(g);
+  if (HoldsCards(g.Seat[1].Status)) cards.push_back(kHandArea);
+  return cards;
+}
+
 }  // namespace
 
 int TextWidth(const std::string& utf8) { return kHalfCell * Cells(utf8); }
@@ -77,23 +85,24 @@ std::string LogName(const Game& g, int seat) {
   return std::to_string(seat) + "P " + g.Characters[g.Seat[seat].Character].Name;
 }
 
-std::vector<AssistLabel> AssistLabels(const Game& g, const std::string& lastAction,
-                                      const std::string& refusal) {
-  // Besides the cards, the area the player's hand is redrawn in: it would cut a label short.
-  std::vector<Rect> cards = CardRects(g);
-  if (HoldsCards(g.Seat[1].Status)) cards.push_back(kHandArea);
+std::optional<AssistLabel> RefusalLabel(const Game& g, const std::string& refusal) {
+  if (refusal.empty()) return std::nullopt;
+  std::vector<AssistLabel> labels;
+  const Rect buttons = ButtonColumn();
+  Place(labels, LabelObstacles(g), refusal, kYellowRgb,
+        {{buttons.x, buttons.Bottom()}, {kScreenWidth - 4 - TextWidth(refusal), buttons.Bottom()}});
+  return labels.empty() ? std::nullopt : std::optional(labels.front());
+}
+
+std::vector<AssistLabel> AssistLabels(const Game& g, const std::string& lastAction) {
+  const std::vector<Rect> cards = LabelObstacles(g);
   std::vector<AssistLabel> labels;
   const auto seatColour = [&](int s) {
     return s == g.Turn ? kYellowRgb : s == g.LeadSeat ? kRedRgb : kWhiteRgb;
   };
-  // Along the top, above every fan; the refusal just below the buttons.
+  // Along the top, above every fan.
   if (!lastAction.empty())
     Place(labels, cards, CutToCells(lastAction, (kScreenWidth - 8) / kHalfCell), kWhiteRgb, {{4, 0}});
-  if (!refusal.empty()) {
-    const Rect buttons = ButtonColumn();
-    Place(labels, cards, refusal, kYellowRgb,
-          {{buttons.x, buttons.Bottom()}, {kScreenWidth - 4 - TextWidth(refusal), buttons.Bottom()}});
-  }
   // The player's cue and count, left of the area the hand is redrawn in.
   if (HoldsCards(g.Seat[1].Status)) {
     const int x = kHandArea.x - 44, y = kHandTop + 36;

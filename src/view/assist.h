@@ -5,6 +5,7 @@
 // nothing of it lies on a card.
 #include <QRgb>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,11 +29,12 @@ std::vector<Rect> CardRects(const Game& g);
 int TextWidth(const std::string& utf8);
 
 // The labels shown at all times: the player's "1P" (yellow on the player's turn) with its count,
-// each computer seat's count beside its name, the last action along the top and a refusal below
-// the buttons. A label is put in the first of its places that covers no card and no other label,
-// or left out.
-std::vector<AssistLabel> AssistLabels(const Game& g, const std::string& lastAction,
-                                      const std::string& refusal);
+// each computer seat's count beside its name and the last action along the top. A label is put in
+// the first of its places that covers no card and no other label, or left out.
+std::vector<AssistLabel> AssistLabels(const Game& g, const std::string& lastAction);
+// A refusal, below the buttons where it covers no card; nothing for no refusal or no room. It is
+// drawn with the buttons.
+std::optional<AssistLabel> RefusalLabel(const Game& g, const std::string& refusal);
 
 // "12/15": the cards a seat holds and the limit.
 std::string CountText(const Game& g, int seat);

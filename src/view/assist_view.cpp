@@ -42,7 +42,7 @@ void TableView::PlayRefused(const Selection& picked) {
 }
 
 void TableView::DrawAssist() {
-  for (const AssistLabel& l : AssistLabels(g, LastAction(), "")) {
+  for (const AssistLabel& l : AssistLabels(g, LastAction())) {
     frame.SetForeground(l.colour);
     frame.DrawText(l.box.x, l.box.y, l.text);
   }

@@ -144,10 +144,9 @@ void TableView::DrawButtons(int highlight) {
     const Rect below{kScreenWidth / 2 + 144, ButtonColumn().Bottom(), kScreenWidth / 2 - 144,
                      kScreenHeight - ButtonColumn().Bottom()};
     frame.CopyBackground(below.x, below.y, below.w, below.h);
-    for (const AssistLabel& l : AssistLabels(g, "", refusal)) {
-      if (l.text != refusal) continue;
-      frame.SetForeground(l.colour);
-      frame.DrawText(l.box.x, l.box.y, l.text);
+    if (const std::optional<AssistLabel> l = RefusalLabel(g, refusal)) {
+      frame.SetForeground(l->colour);
+      frame.DrawText(l->box.x, l->box.y, l->text);
     }
   }
   for (const TableButton b : {kPlayButton, kPassButton}) {

@@ -347,7 +347,8 @@ TEST_F(ViewTest, AssistCoversNoCard) {
            {PlayedCardPlace(g.Options, s, k, 8, -5, -5), PlayedCardPlace(g.Options, s, 9 - k, 8, 5, 5)})
         g.TrickX[++g.TrickCount] = static_cast<int16_t>(p.x),
         g.TrickY[g.TrickCount] = static_cast<int16_t>(p.y);
-    const std::vector<AssistLabel> labels = AssistLabels(g, std::string(100, 'x'), "組になっていない");
+    std::vector<AssistLabel> labels = AssistLabels(g, std::string(100, 'x'));
+    if (const auto refusal = RefusalLabel(g, "組になっていない")) labels.push_back(*refusal);
     EXPECT_EQ(labels.size(), static_cast<std::size_t>(seats + 3)) << seats << " seats";
     for (const AssistLabel& l : labels)
       for (const Rect& c : CardRects(g))
