@@ -80,10 +80,11 @@ std::string CountText(const Game& g, int seat) {
   return std::to_string(g.Seat[seat].CardCount) + "/" + std::to_string(g.Line);
 }
 
-std::string LogName(const Game& g, int seat) {
-  if (seat == 1) return "1P";
+std::string SeatLabel(const Game& g, int seat) {
   return std::to_string(seat) + "P " + g.Characters[g.Seat[seat].Character].Name;
 }
+
+std::string LogName(const Game& g, int seat) { return seat == 1 ? "1P" : SeatLabel(g, seat); }
 
 std::optional<AssistLabel> RefusalLabel(const Game& g, const std::string& refusal) {
   if (refusal.empty()) return std::nullopt;

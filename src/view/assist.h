@@ -40,6 +40,8 @@ std::optional<AssistLabel> RefusalLabel(const Game& g, const std::string& refusa
 std::string CountText(const Game& g, int seat);
 // A seat as the log names it: "2P たまねこ", the player "1P".
 std::string LogName(const Game& g, int seat);
+// A seat as the table and the result screens name it: "2P たまねこ".
+std::string SeatLabel(const Game& g, int seat);
 // A play as the log names it: "7×2", "JK×1", "階段 5〜8".
 std::string PlayText(const Game& g, const std::vector<uint8_t>& cards, int stairKey);
 // The reason 決定 or パス was refused, in a few words.

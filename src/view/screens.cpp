@@ -56,7 +56,7 @@ void TableView::ShowDealResult(const DealResult& r) {
     const SeatResult& seat = r.Seat[i];
     const int x = Column(n, i), y = H / 2 - 69;
     const std::string points = Field(seat.Points, 2);
-    say(x, y, CutToCells(SeatLabel(i), 5));
+    say(x, y, CutToCells(SeatLabel(g, i), 5));
     say(x, y + 30, CutToCells(kLeftAs[seat.Status <= kFouled ? seat.Status : 0], 6));
     say(x, y + 60, CutToCells(std::to_string(seat.Kills) + "人斬", 5));
     say(x, y + 90, CutToCells(std::to_string(seat.Place) + "位", 3), seat.Place == 1);
@@ -73,7 +73,7 @@ void TableView::ShowDealResult(const DealResult& r) {
   for (int i = 1; i <= n; ++i) {
     const SeatResult& seat = r.Seat[i];
     const int x = Column(n, i);
-    say(x, y, CutToCells(SeatLabel(i), 5), seat.ReachedGoal);
+    say(x, y, CutToCells(SeatLabel(g, i), 5), seat.ReachedGoal);
     for (int d = r.FirstListed; d <= r.Deal; ++d)
       say(x, y + (d - r.FirstListed + 1) * 30,
           Field(seat.Recent[static_cast<std::size_t>(d - r.FirstListed)], 3));

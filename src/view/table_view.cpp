@@ -17,10 +17,6 @@ int IconRow(int value) { return (1 - value) * 16; }
 
 }  // namespace
 
-std::string TableView::SeatLabel(int s) const {
-  return std::to_string(s) + "P " + g.Characters[g.Seat[s].Character].Name;
-}
-
 void TableView::RenderTable(int clearPhase, bool present, bool showTable) {
   // A play is logged once its effects are done; a finishing seat's, once it is out.
   if (assist && pending_ && !busy_) {
@@ -52,7 +48,7 @@ void TableView::RenderTable(int clearPhase, bool present, bool showTable) {
     if (s == g.LeadSeat) colour = kRedRgb;
     if (s == g.Turn) colour = kYellowRgb;
     frame.SetForeground(colour);
-    frame.DrawText(SeatName(a).x, SeatName(a).y, SeatLabel(s));
+    frame.DrawText(SeatName(a).x, SeatName(a).y, SeatLabel(g, s));
     DrawSeatStatus(s, a);
   }
 

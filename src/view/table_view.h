@@ -47,7 +47,6 @@ class TableView : public Presenter {
   }
   // Whether DrawCard draws the card at all.
   bool Drawable(int card) const { return IsDrawableCard(card, g.SuitOf(card), g.RankOf(card)); }
-  std::string SeatLabel(int s) const;
 
  private:
   void WaitForClick();
